@@ -1,0 +1,9 @@
+// The one random source of the game: rand() unless a test scripts the numbers.
+#pragma once
+
+#include <functional>
+
+int random_number();
+
+void set_random_source(std::function<int()> source);
+void use_standard_random();
