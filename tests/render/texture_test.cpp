@@ -1,0 +1,177 @@
+#include "render/texture.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "render/texture_layout.h"
+
+namespace {
+
+Uint8* pixel_at(SDL_Surface* surface, int x, int y) {
+    return static_cast<Uint8*>(surface->pixels) + y * surface->pitch +
+           x * surface->format->BytesPerPixel;
+}
+
+// A w x h image whose pixel (x, y) has red x, green y and blue 200 (and alpha 10 * y + 5).
+SDL_Surface* numbered_image(int w, int h, int depth) {
+    SDL_Surface* surface = create_gl_surface(w, h, depth);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            Uint32 value = SDL_MapRGBA(surface->format, Uint8(x), Uint8(y), 200, Uint8(10 * y + 5));
+            std::memcpy(pixel_at(surface, x, y), &value, surface->format->BytesPerPixel);
+        }
+    return surface;
+}
+
+}  // namespace
+
+TEST(Pad, GivesTheSmallestPowerOfTwoNotBelow) {
+    EXPECT_EQ(pad(-5), 1);
+    EXPECT_EQ(pad(0), 1);
+    EXPECT_EQ(pad(1), 1);
+    EXPECT_EQ(pad(2), 2);
+    EXPECT_EQ(pad(3), 4);
+    EXPECT_EQ(pad(20), 32);
+    EXPECT_EQ(pad(32), 32);
+    EXPECT_EQ(pad(33), 64);
+    EXPECT_EQ(pad(400), 512);
+    EXPECT_EQ(pad(480), 512);
+    EXPECT_EQ(pad(640), 1024);
+}
+
+TEST(GlSurface, StoresRedGreenBlueBytesInMemoryOrder) {
+    for (int depth : {24, 32}) {
+        SDL_Surface* surface = create_gl_surface(4, 2, depth);
+        ASSERT_NE(surface, nullptr);
+        EXPECT_EQ(surface->format->BitsPerPixel, depth);
+        EXPECT_EQ(surface->format->Amask, depth == 32 ? 0xFF000000u : 0u);
+        Uint32 value = SDL_MapRGBA(surface->format, 1, 2, 3, 4);
+        std::memcpy(pixel_at(surface, 0, 0), &value, surface->format->BytesPerPixel);
+        const Uint8* bytes = pixel_at(surface, 0, 0);
+        EXPECT_EQ(bytes[0], 1);
+        EXPECT_EQ(bytes[1], 2);
+        EXPECT_EQ(bytes[2], 3);
+        if (depth == 32) {
+            EXPECT_EQ(bytes[3], 4);
+        }
+        SDL_FreeSurface(surface);
+    }
+}
+
+TEST(GlSurface, FormatFollowsBytesPerPixel) {
+    EXPECT_EQ(gl_format_for(3), GLenum(GL_RGB));
+    EXPECT_EQ(gl_format_for(4), GLenum(GL_RGBA));
+    EXPECT_EQ(gl_format_for(1), 0u);
+    EXPECT_EQ(gl_format_for(2), 0u);
+}
+
+TEST(GlSurface, UnpackAlignmentMatchesThePaddedRows) {
+    // Narrow 24-bit textures have rows that SDL pads to four bytes.
+    for (int width : {1, 2, 4, 32}) {
+        SDL_Surface* surface = create_gl_surface(width, 2, 24);
+        const int row_bytes = width * 3;
+        const int alignment = unpack_alignment(row_bytes, surface->pitch);
+        ASSERT_NE(alignment, 0) << width;
+        EXPECT_EQ((row_bytes + alignment - 1) / alignment * alignment, surface->pitch) << width;
+        SDL_FreeSurface(surface);
+    }
+    EXPECT_EQ(unpack_alignment(12, 12), 4);
+    EXPECT_EQ(unpack_alignment(3, 5), 0);
+}
+
+TEST(VertFlip, CopiesRowsUpsideDownIntoTheCornerAndLeavesTheRest) {
+    for (int depth : {24, 32}) {
+        SDL_Surface* source = numbered_image(3, 5, depth);
+        SDL_Surface* padded = create_gl_surface(pad(3), pad(5), depth);
+        ASSERT_TRUE(vertFlip(source, padded));
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 3; ++x) {
+                const Uint8* bytes = pixel_at(padded, x, 4 - y);
+                EXPECT_EQ(bytes[0], x);
+                EXPECT_EQ(bytes[1], y);
+                EXPECT_EQ(bytes[2], 200);
+            }
+        for (int y = 0; y < 8; ++y) EXPECT_EQ(pixel_at(padded, 3, y)[2], 0) << depth;
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(pixel_at(padded, x, 5)[2], 0) << depth;
+        SDL_FreeSurface(padded);
+        SDL_FreeSurface(source);
+    }
+}
+
+TEST(VertFlip, CopiesAlphaInsteadOfBlendingIt) {
+    SDL_Surface* source = numbered_image(2, 3, 32);
+    SDL_SetAlpha(source, SDL_SRCALPHA, 255);
+    SDL_Surface* padded = create_gl_surface(2, 4, 32);
+    ASSERT_TRUE(vertFlip(source, padded));
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(pixel_at(padded, 1, 2 - y)[3], 10 * y + 5);
+    EXPECT_EQ(pixel_at(padded, 0, 3)[3], 0);
+    SDL_FreeSurface(padded);
+    SDL_FreeSurface(source);
+}
+
+TEST(VertFlip, FailsWithoutADestinationAndSucceedsWithNoRows) {
+    SDL_Surface* source = numbered_image(2, 2, 32);
+    EXPECT_FALSE(vertFlip(source, nullptr));
+    SDL_Surface* empty = create_gl_surface(4, 0, 32);
+    SDL_Surface* padded = create_gl_surface(4, 1, 32);
+    EXPECT_TRUE(vertFlip(empty, padded));
+    SDL_FreeSurface(padded);
+    SDL_FreeSurface(empty);
+    SDL_FreeSurface(source);
+}
+
+TEST(SpriteTexCoords, SampleOnlyTheImageInsideItsPaddedTexture) {
+    Texture screen;
+    screen.texWidth = 1024;
+    screen.texHeight = 512;
+    Sprite backdrop;
+    backdrop.setAll(&screen, 0, 0, 640, 480);
+    TexCoords coords = sprite_tex_coords(backdrop);
+    EXPECT_FLOAT_EQ(coords.s0, 0);
+    EXPECT_FLOAT_EQ(coords.t0, 0);
+    EXPECT_FLOAT_EQ(coords.s1, 0.625f);
+    EXPECT_FLOAT_EQ(coords.t1, 0.9375f);
+
+    Texture square;
+    square.texWidth = square.texHeight = 32;
+    Sprite whole;
+    whole.setAll(&square, 0, 0, 32, 32);
+    coords = sprite_tex_coords(whole);
+    EXPECT_FLOAT_EQ(coords.s1, 1);
+    EXPECT_FLOAT_EQ(coords.t1, 1);
+
+    Texture sheet;
+    sheet.texWidth = 256;
+    sheet.texHeight = 32;
+    Sprite tile;
+    tile.setAll(&sheet, 120, 0, 20, 20);
+    coords = sprite_tex_coords(tile);
+    EXPECT_FLOAT_EQ(coords.s0, 120.0f / 256);
+    EXPECT_FLOAT_EQ(coords.s1, 140.0f / 256);
+    EXPECT_FLOAT_EQ(coords.t0, 0);
+    EXPECT_FLOAT_EQ(coords.t1, 20.0f / 32);
+}
+
+using TextureLoadDeathTest = ::testing::Test;
+
+TEST_F(TextureLoadDeathTest, MissingOrPalettedImagesEndTheProgramNamingThePath) {
+    Texture texture;
+    EXPECT_EXIT(texture.load("no/such/image.png"), ::testing::ExitedWithCode(1),
+                "^Error:Couldn't load image file: no/such/image.png$");
+
+    char folder[] = "/tmp/tapfall_texture_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/paletted.bmp";
+    SDL_Surface* paletted = SDL_CreateRGBSurface(0, 4, 4, 8, 0, 0, 0, 0);
+    ASSERT_EQ(SDL_SaveBMP(paletted, path.c_str()), 0);
+    SDL_FreeSurface(paletted);
+    EXPECT_EXIT(texture.load(path.c_str()), ::testing::ExitedWithCode(1),
+                "^Error:Unrecognized image file format for " + path + "$");
+    unlink(path.c_str());
+    rmdir(folder);
+}
