@@ -11,7 +11,7 @@
 #include "app/constants.h"
 #include "model/gamestate.h"
 
-bool file_exists(std::string path) {
+bool file_exists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
 }

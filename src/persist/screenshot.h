@@ -8,7 +8,7 @@
 struct GameRecord;
 struct GameState;
 
-bool file_exists(std::string path);
+bool file_exists(const std::string& path);
 
 // The name before uniqueness and extension, e.g. 2011-03-07_40-Key_40Lines_BIG_45_123s.
 std::string screenshot_base_name(const GameRecord& state, const std::string& input_name,
