@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/gamestate.h"
+#include "support/seams.h"
 
 namespace {
 
@@ -150,4 +151,18 @@ TEST_F(ScreenshotFile, AFileThatCannotBeOpenedIsSkipped) {
     const unsigned char pixels[4 * 4] = {};
     EXPECT_FALSE(write_screenshot_bmp(pixels, 2, 2, "no/such/folder/shot.bmp"));
     EXPECT_FALSE(file_exists("no/such/folder/shot.bmp"));
+}
+
+TEST_F(ScreenshotName, SecondShotOfTheSameGameGetsASuffix) {
+    ScriptedRandom random;
+    GameState state;
+    state.input_type = make_input_type(QUARTZ_RAIN_INPUT_NAME);
+    state.game_mode = GAME_MODE_2_MINUTES;
+    state.finished = true;
+    state.lines = 52;
+    const std::time_t day = march_7_2011();
+    const std::string first = gen_filename(state, day);
+    EXPECT_EQ(first, "2011-03-07_40-Key_2Min_52l.bmp");
+    touch(first);
+    EXPECT_EQ(gen_filename(state, day), "2011-03-07_40-Key_2Min_52l_2.bmp");
 }

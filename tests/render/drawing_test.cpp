@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
+
+#include "support/fake_resources.h"
+#include "support/seams.h"
 
 namespace {
 
@@ -94,4 +99,35 @@ TEST(BoxCells, FollowTheMaskShiftedByItsPreviewOffset) {
     t_up.set({0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 1, 1, 0}, 1, 0);
     EXPECT_EQ(box_cells(t_up), (std::vector<std::pair<float, float>>{
                                    {440, 389}, {460, 389}, {460, 409}, {480, 389}}));
+}
+
+namespace {
+
+class GuideRecorder : public InputType {
+public:
+    explicit GuideRecorder(int* calls) : calls_(calls) {}
+    void process_keypress(KeyCode, GameState&, Resources&) override {}
+    void draw_column_highlights(float, float, Resources&, GameState&) override {}
+    void draw_key_legend(float, float, Resources&, GameState&) override {}
+    void draw_rotation_guide(GameState&, Resources&) override { ++*calls_; }
+    std::string get_name() const override { return "recorder"; }
+
+private:
+    int* calls_;
+};
+
+}  // namespace
+
+TEST(RotationGuide, IsHandedToTheInputSchemeOnlyWhenSwitchedOn) {
+    ScriptedRandom random;
+    FakeResources resources;
+    GameState state;
+    int calls = 0;
+    state.input_type = std::make_unique<GuideRecorder>(&calls);
+    state.rotation_guide = false;
+    draw_rotation_guide(state, resources);
+    EXPECT_EQ(calls, 0);
+    state.rotation_guide = true;
+    draw_rotation_guide(state, resources);
+    EXPECT_EQ(calls, 1);
 }
