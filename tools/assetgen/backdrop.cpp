@@ -67,7 +67,8 @@ void paint_statistics(Canvas& canvas, Typeface& type) {
     const int caption_height = type.line_height(CAPTION_FONT);
     for (const Stat& stat : stats) {
         const int value_top = SCREEN_HEIGHT - stat.y - value_height;
-        type.draw(canvas, CAPTION_FONT, STAT_X - 3, value_top - caption_height + 2, stat.caption,
+        // Descenders of the caption (the slash) must stay clear of the value below it.
+        type.draw(canvas, CAPTION_FONT, STAT_X - 3, value_top - caption_height - 1, stat.caption,
                   look::CAPTION);
         if (stat.y != 45) canvas.fill({122, SCREEN_HEIGHT - stat.y + 4, 76, 1}, look::PANEL_EDGE, 0.6);
     }

@@ -3,13 +3,20 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 #include "image_files.h"
+#include "ogg_file.h"
 #include "pictures.h"
+#include "sounds.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Fixed stream serial numbers keep the sound files identical from build to build.
+constexpr int DROP_SERIAL_BASE = 1000;
+constexpr int NAMED_SERIAL_BASE = 2000;
 
 void write_pictures(const fs::path& img, Typeface& type) {
     write_png(img / "cellsheet.png", cell_sheet(20));
@@ -17,8 +24,26 @@ void write_pictures(const fs::path& img, Typeface& type) {
     write_png(img / "backdrop.png", backdrop(20, type));
     write_png(img / "backdropbig.png", backdrop(40, type));
     write_png(img / "columnhighlight.png", column_highlight());
+    write_png(img / "menuscreen.png", menu_screen(type));
+    write_png(img / "optionsscreen.png", options_screen(type));
+    write_png(img / "creditsscreen.png", credits_screen(type));
+    write_png(img / "guide10keys.png", guide_10_keys(type));
+    write_png(img / "guide40keys.png", guide_40_keys(type));
     write_png(img / "cellhighlight.png", cell_highlight());
     write_bmp(img / "icon32.bmp", window_icon());
+}
+
+void write_sounds(const fs::path& sfx) {
+    for (int column = 0; column < DROP_COLUMNS; ++column) {
+        for (int lines = 0; lines < DROP_VARIANTS; ++lines) {
+            const std::string name = std::to_string(column) + char('a' + lines) + ".ogg";
+            write_ogg(sfx / name, drop_sound(column, lines), drop_pan(column),
+                      DROP_SERIAL_BASE + column * DROP_VARIANTS + lines);
+        }
+    }
+    int serial = NAMED_SERIAL_BASE;
+    for (const NamedSound& sound : named_sounds())
+        write_ogg(sfx / (std::string(sound.name) + ".ogg"), sound.make(), 0.0, serial++);
 }
 
 }  // namespace
@@ -35,6 +60,7 @@ int main(int argc, char** argv) {
                       fs::copy_options::overwrite_existing);
         Typeface type(argv[2]);
         write_pictures(out / "img", type);
+        write_sounds(out / "sfx");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());
         return 1;
