@@ -3,6 +3,7 @@
 // fresh directory gives the same bytes as the files shipped beside the game.
 #include <gtest/gtest.h>
 
+#include <SDL_image.h>
 #include <png.h>
 #include <vorbis/vorbisfile.h>
 
@@ -203,6 +204,16 @@ TEST(Pictures, SizesAndPixelFormatsTheTextureLoaderAccepts) {
         // 24-bit or 32-bit pixels only: the loader rejects paletted and grey images.
         EXPECT_EQ(p.color_type, spec.translucent ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB)
             << spec.name;
+    }
+}
+
+TEST(Pictures, SdlImageLoadsThemWithThreeOrFourBytesPerPixel) {
+    for (const PictureSpec& spec : PICTURES) {
+        const fs::path path = fresh_output / "img" / (std::string(spec.name) + ".png");
+        SDL_Surface* surface = IMG_Load(path.c_str());
+        ASSERT_NE(surface, nullptr) << spec.name;
+        EXPECT_EQ(surface->format->BytesPerPixel, spec.translucent ? 4 : 3) << spec.name;
+        SDL_FreeSurface(surface);
     }
 }
 

@@ -117,10 +117,10 @@ Canvas credits_screen(Typeface& type) {
         {false, "the Tapfall team"},
         {true, "FONT"},
         {false, "DejaVu Sans Mono Bold"},
-        {false, "from the DejaVu fonts (Bitstream Vera based)"},
+        {false, "from the DejaVu fonts"},
         {true, "BUILT WITH"},
         {false, "SDL 1.2, SDL_image, SDL_ttf, SDL_mixer"},
-        {false, "libpng, libogg and libvorbis"},
+        {false, "libpng and libvorbis"},
         {true, "THANKS FOR PLAYING!"},
     };
     const int line_step = 20;
