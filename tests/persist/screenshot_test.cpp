@@ -90,11 +90,13 @@ TEST(ScreenshotBaseName, FinishedGamesAddTheirResult) {
     EXPECT_EQ(screenshot_base_name(endless, "10-Key", day), "2011-03-07_10-Key_Endless");
 }
 
-TEST(ScreenshotBaseName, OnlyTheExtensionHasAPoint) {
+TEST_F(ScreenshotName, AFinishedFortyLinesNameHasOnlyTheExtensionsPoint) {
     const GameRecord forty = finished_game(GAME_MODE_40_LINES, 5, 123456789, 40);
     const std::string base = screenshot_base_name(forty, "10-Key", march_7_2011());
-    EXPECT_EQ(std::count(base.begin(), base.end(), '.'), 0) << base;
     EXPECT_EQ(base, "2011-03-07_10-Key_40Lines_123456_784s");
+    const std::string name = unique_screenshot_name(base);
+    EXPECT_EQ(std::count(name.begin(), name.end(), '.'), 1) << name;
+    EXPECT_EQ(name.substr(name.size() - 4), ".bmp");
 }
 
 TEST_F(ScreenshotName, TakenNamesGetNumberedSuffixes) {
