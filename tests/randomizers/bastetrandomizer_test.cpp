@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "model/gameactions.h"
 #include "model/gamestate.h"
 #include "support/seams.h"
 
@@ -78,6 +80,15 @@ TEST_F(BastetTest, SeveralTypesThatFitNowhereShareTheDeal) {
                                                       PIECE_Z}));
 }
 
+TEST_F(BastetTest, FullRowsLeftByAFinishedGameCountForEveryTypeAlike) {
+    // A finished game stops clearing rows, so more than four of them can be full.
+    for (int row = 0; row < 6; ++row) fill_row_except(row, {});
+    for (bool deep_drop : {false, true}) {
+        state.deep_drop = deep_drop;
+        EXPECT_EQ(dealt_for_numbers(7), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+    }
+}
+
 TEST_F(BastetTest, DeepDropLetsPiecesReachACoveredHoleAndChangesTheScores) {
     // Row 0 is open in columns 0 and 1, and column 0 is covered. Only deep drop reaches under
     // the cover, where an S turned up or a J turned left completes the row.
@@ -105,6 +116,54 @@ TEST_F(BastetTest, TheLiveGameIsNeverChanged) {
     EXPECT_EQ(state.active_piece.type, active.type);
     EXPECT_EQ(state.active_piece.orientation, active.orientation);
     EXPECT_EQ(state.lines, lines);
+}
+
+// The scores worked out the plain way, one real drop into a copy of the field per valid column.
+std::vector<int> plain_scores(const GameState& state) {
+    std::vector<int> scores;
+    for (int type = 0; type < PIECE_TYPES; ++type) {
+        int score = -1;
+        Piece trial{type, UP};
+        for (int turn = 0; turn < 4; ++turn, trial.rotate_cw())
+            for (int column = 0; column < state.get_playfield_width(); ++column) {
+                if (column_clamp(trial, column, state) != column) continue;
+                PlayField copy = state.playfield;
+                if (copy.drop_piece(trial, column, state))
+                    score = std::max(score, copy.line_clears(state));
+            }
+        scores.push_back(score);
+    }
+    return scores;
+}
+
+TEST_F(BastetTest, DealsExactlyAsPlainTrialDropsOnRandomFields) {
+    std::mt19937 generator(7);
+    auto below = [&generator](int n) { return static_cast<int>(generator() % n); };
+    const auto& systems = piece_mask_type_names();
+    for (int round = 0; round < 300; ++round) {
+        state.big_mode = below(4) == 0;
+        state.deep_drop = below(2) == 0;
+        state.piece_mask_type = make_piece_mask_type(systems[below(systems.size())]);
+        state.playfield.clear();
+        const int width = state.get_playfield_width();
+        const int height = state.get_playfield_height();
+        for (int column = 0; column < width; ++column)
+            for (int row = below(height + 1) - 1; row >= 0; --row)
+                if (below(8) != 0) fill(column, row);
+        // Now and then a full row, as a finished game leaves them.
+        if (below(5) == 0)
+            for (int column = 0; column < width; ++column) fill(column, below(height));
+
+        std::vector<int> scores = plain_scores(state);
+        int worst = *std::min_element(scores.begin(), scores.end());
+        std::vector<int> candidates;
+        for (int type = 0; type < PIECE_TYPES; ++type)
+            if (scores[type] == worst) candidates.push_back(type);
+        std::vector<int> expected;
+        for (int number = 0; number < 7; ++number)
+            expected.push_back(candidates[number % candidates.size()]);
+        ASSERT_EQ(dealt_for_numbers(7), expected) << "round " << round;
+    }
 }
 
 }  // namespace
