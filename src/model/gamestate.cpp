@@ -1,45 +1,43 @@
-// Stand-ins for the game model, just enough for the shell to link and run one empty game;
-// the real game state, playfield and key configuration replace this file.
 #include "model/gamestate.h"
 
-PlayField::PlayField() { clear(); }
-
-void PlayField::clear() {
-    for (auto& column : cells)
-        for (int& cell : column) cell = CELL_EMPTY;
-}
-
-KeyConfig::KeyConfig() {
-    for (int entry = 0; entry < KEY_BINDINGS; ++entry) bindings[entry] = default_binding(entry);
-}
-
-KeyCode default_binding(int entry) {
-    static const KeyCode others[] = {59, 44, 46, 47, KEY_BACKSPACE, KEY_SPACE};
-    if (entry < 10) return '0' + entry;
-    if (entry < 36) return 'a' + entry - 10;
-    return others[entry - 36];
-}
-
-KeyCode KeyConfig::translate(KeyCode physical) const {
-    if (physical == KEY_ESCAPE || physical == KEY_RETURN || physical == KEY_F2) return physical;
-    static const int search_order[] = {10, 0, 36};
-    static const int search_end[] = {36, 10, 42};
-    for (int part = 0; part < 3; ++part)
-        for (int entry = search_order[part]; entry < search_end[part]; ++entry)
-            if (bindings[entry] == physical) return default_binding(entry);
-    return KEY_NONE;
-}
+#include "input/inputtype.h"
+#include "placement/piecemasktype.h"
+#include "randomizers/randomizer.h"
 
 GameState::GameState() { init(); }
 
-void GameState::init() { reset(); }
+void GameState::init() {
+    const KeyConfig bindings = key_config;
+    static_cast<GameRecord&>(*this) = GameRecord{};
+    key_config = bindings;
+    history = GameRecord{};
+    randomizer = make_randomizer(BAG_RANDOMIZER_NAME);
+    piece_mask_type = make_piece_mask_type(LEFT_PIECE_MASK_NAME);
+    input_type = make_input_type(INKDROP_INPUT_NAME);
+    reset();
+}
 
 void GameState::reset() {
     playfield.clear();
-    started = finished = hurry = hold_used = screenshot_pending = false;
+    randomizer->reset();
+    randomizer->get_piece(&active_piece, *this);
+    active_piece.orient_init(ars);
+    for (int i = 0; i < piece_previews; ++i) {
+        randomizer->get_piece(&previews[i], *this);
+        previews[i].orient_init(ars);
+    }
+    started = false;
+    finished = false;
+    hurry = false;
+    hold_used = false;
+    screenshot_pending = false;
     hold_piece.type = NO_PIECE;
-    lines = pieces = keys = 0;
+    lines = 0;
+    pieces = 0;
+    keys = 0;
+    updateHistory();
     history_valid = false;
+    restore_pending = false;
 }
 
 void GameState::updateHistory() {
@@ -47,4 +45,14 @@ void GameState::updateHistory() {
     history_valid = true;
 }
 
-void GameState::rewindHistory() {}
+void GameState::rewindHistory() {
+    if (!history_valid) return;
+    // The randomizer cannot take back the piece it dealt after the snapshot, so that piece is
+    // kept aside and dealt again in its place.
+    restore_pending = true;
+    restore_piece = piece_previews > 0 ? previews[piece_previews - 1] : active_piece;
+    restore_piece.orient_init(ars);
+    static_cast<GameRecord&>(*this) = history;
+    active_piece.orient_init(ars);
+    history_valid = false;
+}

@@ -1,51 +1,49 @@
-// Writes the game's assets into the directory given as the first argument.
+// Writes the game's assets into the directory given as the first argument: pictures into img/,
+// sounds into sfx/ and the font into font/. The same input always gives the same bytes.
 #include <cstdio>
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <string>
+
+#include "image_files.h"
+#include "ogg_file.h"
+#include "pictures.h"
+#include "sounds.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-void put16(std::ofstream& out, unsigned value) {
-    out.put(char(value & 0xFF));
-    out.put(char((value >> 8) & 0xFF));
+// Fixed stream serial numbers keep the sound files identical from build to build.
+constexpr int DROP_SERIAL_BASE = 1000;
+constexpr int NAMED_SERIAL_BASE = 2000;
+
+void write_pictures(const fs::path& img, Typeface& type) {
+    write_png(img / "cellsheet.png", cell_sheet(20));
+    write_png(img / "cellsheetbig.png", cell_sheet(40));
+    write_png(img / "backdrop.png", backdrop(20, type));
+    write_png(img / "backdropbig.png", backdrop(40, type));
+    write_png(img / "columnhighlight.png", column_highlight());
+    write_png(img / "menuscreen.png", menu_screen(type));
+    write_png(img / "optionsscreen.png", options_screen(type));
+    write_png(img / "creditsscreen.png", credits_screen(type));
+    write_png(img / "guide10keys.png", guide_10_keys(type));
+    write_png(img / "guide40keys.png", guide_40_keys(type));
+    write_png(img / "cellhighlight.png", cell_highlight());
+    write_bmp(img / "icon32.bmp", window_icon());
 }
 
-void put32(std::ofstream& out, unsigned value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-// A 32x32 24-bit BMP: a falling block over a dark tile.
-void write_icon(const fs::path& path) {
-    const int size = 32;
-    std::ofstream out(path, std::ios::binary);
-    const unsigned image_bytes = size * size * 3;
-    out.write("BM", 2);
-    put32(out, 54 + image_bytes);
-    put32(out, 0);
-    put32(out, 54);
-    put32(out, 40);
-    put32(out, size);
-    put32(out, size);
-    put16(out, 1);
-    put16(out, 24);
-    put32(out, 0);
-    put32(out, image_bytes);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            bool block = x >= 8 && x < 24 && y >= 8 && y < 24;
-            out.put(char(block ? 40 : 30));
-            out.put(char(block ? 200 : 20));
-            out.put(char(block ? 255 : 20));
+void write_sounds(const fs::path& sfx) {
+    for (int column = 0; column < DROP_COLUMNS; ++column) {
+        for (int lines = 0; lines < DROP_VARIANTS; ++lines) {
+            const std::string name = std::to_string(column) + char('a' + lines) + ".ogg";
+            write_ogg(sfx / name, drop_sound(column, lines), drop_pan(column),
+                      DROP_SERIAL_BASE + column * DROP_VARIANTS + lines);
         }
     }
+    int serial = NAMED_SERIAL_BASE;
+    for (const NamedSound& sound : named_sounds())
+        write_ogg(sfx / (std::string(sound.name) + ".ogg"), sound.make(), 0.0, serial++);
 }
 
 }  // namespace
@@ -55,10 +53,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIR FONT_FILE\n", argv[0]);
         return 2;
     }
-    const fs::path out = argv[1];
-    for (const char* dir : {"img", "sfx", "font"}) fs::create_directories(out / dir);
-    fs::copy_file(argv[2], out / "font" / "dejavumonosansbold.ttf",
-                  fs::copy_options::overwrite_existing);
-    write_icon(out / "img" / "icon32.bmp");
+    try {
+        const fs::path out = argv[1];
+        for (const char* dir : {"img", "sfx", "font"}) fs::create_directories(out / dir);
+        fs::copy_file(argv[2], out / "font" / "dejavumonosansbold.ttf",
+                      fs::copy_options::overwrite_existing);
+        Typeface type(argv[2]);
+        write_pictures(out / "img", type);
+        write_sounds(out / "sfx");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "assetgen: %s\n", e.what());
+        return 1;
+    }
     return 0;
 }

@@ -1,0 +1,3 @@
+#include "randomizers/icheatrandomizer.h"
+
+const std::string ICHEAT_RANDOMIZER_NAME = "I-Cheat";
