@@ -52,7 +52,7 @@ struct CommandResult {
     std::string output;
 };
 
-// Runs a tool with DISPLAY and the extra environment; killed when it outlives the timeout.
+// Runs a tool with the environment changes applied; it is killed if it outlives the timeout.
 CommandResult run_command(const std::vector<std::string>& argv, const Environment& environment,
                           Milliseconds timeout = Milliseconds(5000));
 
