@@ -5,5 +5,8 @@
 
 void fatal_error(const std::string& message) {
     std::fprintf(stderr, "Error:%s", message.c_str());
-    std::exit(1);
+    std::fflush(stderr);
+    // exit() would run the libraries' destructors while SDL's audio thread may still be
+    // mixing, which can crash the process and turn status 1 into a segmentation fault.
+    std::_Exit(1);
 }

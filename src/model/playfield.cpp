@@ -24,27 +24,37 @@ void PlayField::copy_row(int from, int to, const GameState& state) {
         cells[column][to] = cells[column][from];
 }
 
-bool PlayField::check_mask(const PieceMask& mask, int row, int column, const GameState& state) const {
-    if (row + mask.get_height() > state.get_playfield_height()) return false;
+namespace {
+
+// Whether every cell the mask covers at (row, column) is empty; the caller keeps it in the field.
+bool cells_free(const PlayField& field, const PieceMask& mask, int row, int column) {
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 4; ++r)
-            if (mask.occupied(c, r) && cells[column + c][row + r] != CELL_EMPTY) return false;
+            if (mask.occupied(c, r) && field.cells[column + c][row + r] != CELL_EMPTY) return false;
     return true;
+}
+
+}  // namespace
+
+bool PlayField::check_mask(const PieceMask& mask, int row, int column, const GameState& state) const {
+    if (row + mask.get_height() > state.get_playfield_height()) return false;
+    return cells_free(*this, mask, row, column);
 }
 
 int PlayField::find_lowest_row(const PieceMask& mask, int column, const GameState& state) const {
     const int left = column - mask.axis_column;
+    // Rows up to `top` keep the whole mask below the top of the field, so only cells are tested.
     const int top = state.get_playfield_height() - mask.get_height();
     if (state.deep_drop) {
         // The piece passes through settled blocks and rests in the lowest place it fits.
         for (int row = 0; row <= top; ++row)
-            if (check_mask(mask, row, left, state)) return row;
+            if (cells_free(*this, mask, row, left)) return row;
         return -1;
     }
     // The piece falls straight down from above the stack and stops on the first block.
-    if (top < 0 || !check_mask(mask, top, left, state)) return -1;
+    if (top < 0 || !cells_free(*this, mask, top, left)) return -1;
     int row = top;
-    while (row > 0 && check_mask(mask, row - 1, left, state)) --row;
+    while (row > 0 && cells_free(*this, mask, row - 1, left)) --row;
     return row;
 }
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/constants.h"
+#include "app/startup.h"
 #include "model/gamestate.h"
 
 bool file_exists(const std::string& path) {

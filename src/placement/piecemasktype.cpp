@@ -1,5 +1,7 @@
 #include "placement/piecemasktype.h"
 
+#include <array>
+
 #include "placement/centerpiecemask.h"
 #include "placement/leftlowestpiecemask.h"
 #include "placement/leftpiecemask.h"
@@ -19,12 +21,7 @@ const char* const SHAPES[PIECE_TYPES][4] = {
     {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},
 };
 
-}  // namespace
-
-bool fill_piece_shape(int piece, Orientation orientation, PieceMask* mask) {
-    if (piece < 0 || piece >= PIECE_TYPES) return false;
-    if (orientation != LEFT && orientation != RIGHT && orientation != DOWN) orientation = UP;
-    const char* shape = SHAPES[piece][orientation];
+void parse_shape(const char* shape, PieceMask* mask) {
     int rows = 1;
     for (const char* c = shape; *c; ++c) rows += *c == '/';
 
@@ -40,6 +37,25 @@ bool fill_piece_shape(int piece, Orientation orientation, PieceMask* mask) {
         mask->cells[column * 4 + row] = *c == 'X';
         ++column;
     }
+}
+
+// Parsed once: masks are asked for every frame and hundreds of times per Bastet decision.
+const PieceMask& shape_mask(int piece, Orientation orientation) {
+    static const auto masks = [] {
+        std::array<std::array<PieceMask, 4>, PIECE_TYPES> parsed;
+        for (int type = 0; type < PIECE_TYPES; ++type)
+            for (int turn = 0; turn < 4; ++turn) parse_shape(SHAPES[type][turn], &parsed[type][turn]);
+        return parsed;
+    }();
+    return masks[piece][orientation];
+}
+
+}  // namespace
+
+bool fill_piece_shape(int piece, Orientation orientation, PieceMask* mask) {
+    if (piece < 0 || piece >= PIECE_TYPES) return false;
+    if (orientation != LEFT && orientation != RIGHT && orientation != DOWN) orientation = UP;
+    *mask = shape_mask(piece, orientation);
     return true;
 }
 

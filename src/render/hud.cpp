@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/constants.h"
+#include "app/startup.h"
 
 namespace {
 

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/mainloop.h"
 #include "model/gamestate.h"
+
+constexpr double COUNTDOWN_SECS = COUNTDOWN_MS / 1000.0;
 
 constexpr SDL_Color GAME_INFO_COLOR = {255, 255, 255, 0};
 constexpr SDL_Color GAME_INFO_PRACTICE_COLOR = {0, 255, 255, 0};

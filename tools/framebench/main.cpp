@@ -1,10 +1,7 @@
 // Draws the heaviest game screen many times and prints how long one frame takes (median and
 // 99th percentile), and how long the program takes from its start to its first frame.
 // Usage: tapfall_framebench [frames] [asset directory]
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <SDL_opengl.h>
-#include <SDL_ttf.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -18,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/constants.h"
 #include "app/fatal.h"
+#include "app/startup.h"
 #include "model/clock.h"
 #include "model/gamestate.h"
 #include "render/gamescreen.h"
@@ -28,21 +25,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void open_window() {
-    if (SDL_Init(SDL_INIT_EVERYTHING) != 0) fatal_error("Couldn't initialize SDL");
-    if (TTF_Init() != 0) fatal_error("Couldn't initialize SDL_ttf");
-    if (Mix_OpenAudio(44100, 0x8010, 2, 1024) != 0) fatal_error("Couldn't open audio device");
-    Mix_AllocateChannels(16);
-    if (SDL_SetVideoMode(WINDOW_WIDTH, WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL) == nullptr)
-        fatal_error("Couldn't set video mode");
-    glClearColor(0, 0, 0, 0);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, WINDOW_WIDTH, 0, WINDOW_HEIGHT, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
 
 // Ten previews, a full field, a held piece and the rotation guide: the most the screen draws.
 void build_heaviest_screen(GameState& state) {
@@ -124,10 +106,8 @@ int main(int argc, char** argv) {
     const char* assets = argc > 2 ? argv[2] : TAPFALL_BIN_DIR;
     if (chdir(assets) != 0) fatal_error(std::string("Couldn't enter ") + assets);
 
-    open_window();
+    init_everything();
     run(frames, entered);
-    Mix_CloseAudio();
-    TTF_Quit();
-    SDL_Quit();
+    deinit_everything();
     return 0;
 }

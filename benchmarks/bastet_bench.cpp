@@ -1,0 +1,32 @@
+#include <benchmark/benchmark.h>
+
+#include "bench_fields.h"
+#include "model/gamestate.h"
+#include "model/random_source.h"
+#include "randomizers/bastetrandomizer.h"
+
+namespace {
+
+// One decision of the adversarial randomizer on a field `rows` rows high.
+void bastet_decision(benchmark::State& bench, int rows) {
+    set_random_source([] { return 0; });
+    GameState state;
+    state.playfield = stacked_field(rows);
+    BastetRandomizer bastet;
+    Piece piece;
+    for (auto _ : bench) {
+        bastet.get_piece(&piece, state);
+        benchmark::DoNotOptimize(piece);
+    }
+    use_standard_random();
+}
+
+void BM_BastetEmptyField(benchmark::State& bench) { bastet_decision(bench, 0); }
+void BM_BastetMidGameField(benchmark::State& bench) { bastet_decision(bench, 9); }
+void BM_BastetNearlyFullField(benchmark::State& bench) { bastet_decision(bench, 17); }
+
+}  // namespace
+
+BENCHMARK(BM_BastetEmptyField)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BastetMidGameField)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BastetNearlyFullField)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,103 @@
+#include "app/startup.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <SDL_opengl.h>
+#include <SDL_ttf.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "app/fatal.h"
+
+const char* const TAPFALL_VERSION = "1.07";
+
+namespace {
+
+constexpr int AUDIO_RATE = 44100;
+constexpr Uint16 AUDIO_FORMAT = AUDIO_S16LSB;
+constexpr int AUDIO_CHANNELS = 2;
+constexpr int AUDIO_CHUNK_SIZE = 1024;
+constexpr int MIXER_CHANNELS = 16;
+
+std::string directory_of(const std::string& path) {
+    std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos) return "";
+    // "/tapfall" lives in the root directory, which the empty prefix would not name.
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Without a display SDL falls back to drawing off screen: a window nobody can see or close.
+bool video_reaches_a_screen() {
+    char driver[32];
+    return SDL_VideoDriverName(driver, sizeof driver) && std::strcmp(driver, "offscreen") != 0;
+}
+
+std::string running_executable() {
+    char buffer[4096];
+    ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (length <= 0 || length == ssize_t(sizeof buffer)) return "";
+    return std::string(buffer, size_t(length));
+}
+
+}  // namespace
+
+std::string program_directory(const std::string& argv0, const std::string& executable) {
+    // A bare name was found on PATH (perhaps as a symlink), so the current directory says
+    // nothing about where the game's files are.
+    if (argv0.find('/') == std::string::npos) return directory_of(executable);
+    return directory_of(argv0);
+}
+
+void change_to_program_directory(const char* argv0) {
+    std::string name = argv0 ? argv0 : "";
+    std::string executable = name.find('/') == std::string::npos ? running_executable() : "";
+    std::string directory = program_directory(name, executable);
+    // On failure we stay where we are; a missing asset then reports itself.
+    if (!directory.empty() && chdir(directory.c_str()) != 0) return;
+}
+
+void init_everything() {
+    if (SDL_Init(SDL_INIT_EVERYTHING) != 0 || !video_reaches_a_screen())
+        fatal_error("Couldn't initialize SDL");
+    if (TTF_Init() != 0) fatal_error("Couldn't initialize SDL_ttf");
+    if (Mix_OpenAudio(AUDIO_RATE, AUDIO_FORMAT, AUDIO_CHANNELS, AUDIO_CHUNK_SIZE) != 0)
+        fatal_error("Couldn't open audio device");
+    if (Mix_AllocateChannels(MIXER_CHANNELS) != MIXER_CHANNELS)
+        fatal_error("Couldn't allocate mixer channels");
+    init_window();
+    init_opengl();
+    std::srand(unsigned(std::time(nullptr)));
+}
+
+void init_window() {
+    // The icon is a nicety: without it the window still opens.
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("img/icon32.bmp", "rb"), 1);
+    if (icon) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    if (!SDL_SetVideoMode(WINDOW_WIDTH, WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
+        fatal_error("Couldn't set video mode");
+    char caption[32];
+    std::snprintf(caption, sizeof caption, "Tapfall v%s", TAPFALL_VERSION);
+    SDL_WM_SetCaption(caption, caption);
+}
+
+void init_opengl() {
+    glClearColor(0, 0, 0, 0);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, WINDOW_WIDTH, 0, WINDOW_HEIGHT, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void deinit_everything() {
+    Mix_CloseAudio();
+    TTF_Quit();
+    SDL_Quit();
+}

@@ -1,0 +1,24 @@
+// Start-up and shutdown of the program's frame: SDL, SDL_ttf, the mixer, the OpenGL window
+// and its projection, and the move into the directory that holds the game's files.
+#pragma once
+
+#include <string>
+
+constexpr int WINDOW_WIDTH = 640;
+constexpr int WINDOW_HEIGHT = 480;
+constexpr int WINDOW_BPP = 32;
+extern const char* const TAPFALL_VERSION;
+
+// The directory to change into so that the relative asset paths resolve beside the
+// executable: the part of argv[0] before its last '/', or, for a bare name found on PATH,
+// the directory of `executable` (the resolved path of the running program; empty when
+// unknown). Empty means: stay where we are.
+std::string program_directory(const std::string& argv0, const std::string& executable);
+// Changes into program_directory(argv0, the running executable); a failure is ignored.
+void change_to_program_directory(const char* argv0);
+
+// Ends the program through fatal_error on the first failure.
+void init_everything();
+void init_window();
+void init_opengl();
+void deinit_everything();

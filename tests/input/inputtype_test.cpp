@@ -1,0 +1,117 @@
+// The keys every input scheme shares: Backspace (undo), Return (restart) and Space (hold),
+// and which presses count toward the keys statistic.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "input/input_scheme_fixture.h"
+
+namespace {
+
+class SharedKeysTest : public InputSchemeFixture, public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override { use_scheme(GetParam()); }
+};
+
+TEST_P(SharedKeysTest, BackspaceWithoutPracticeModeDoesNothingAtAll) {
+    state.practice_mode = false;
+    press('f');
+    std::string after_drop = field();
+    int keys = state.keys;
+    sounds.clear();
+    press(KEY_BACKSPACE);
+    EXPECT_EQ(field(), after_drop);
+    EXPECT_EQ(state.keys, keys);
+    EXPECT_EQ(state.pieces, 1);
+    EXPECT_TRUE(sounds.played().empty());
+}
+
+TEST_P(SharedKeysTest, BackspaceInPracticeModeUndoesTheDropAndAlwaysPlaysItsSound) {
+    state.practice_mode = true;
+    // Nothing to undo yet: still counted, still heard.
+    press(KEY_BACKSPACE);
+    EXPECT_EQ(state.keys, 1);
+    EXPECT_EQ(sounds.count(resources.rewindSound), 1);
+
+    std::string empty = field();
+    Piece active = state.active_piece;
+    press('f');
+    ASSERT_EQ(state.pieces, 1);
+    press(KEY_BACKSPACE);
+    EXPECT_EQ(field(), empty);
+    EXPECT_EQ(state.pieces, 0);
+    EXPECT_EQ(state.active_piece.type, active.type);
+    EXPECT_EQ(sounds.count(resources.rewindSound), 2);
+}
+
+TEST_P(SharedKeysTest, SpaceWithHoldDisabledDoesNothingAtAll) {
+    state.hold_allowed = false;
+    Piece active = state.active_piece;
+    press(KEY_SPACE);
+    EXPECT_EQ(state.keys, 0);
+    EXPECT_EQ(state.hold_piece.type, NO_PIECE);
+    EXPECT_EQ(state.active_piece.type, active.type);
+    EXPECT_TRUE(sounds.played().empty());
+}
+
+TEST_P(SharedKeysTest, SpaceHoldsAndIsCountedEvenWhenTheHoldIsRefused) {
+    state.hold_allowed = true;
+    state.double_hold = false;
+    int active = state.active_piece.type;
+    press(KEY_SPACE);
+    EXPECT_EQ(state.hold_piece.type, active);
+    EXPECT_EQ(state.keys, 1);
+    EXPECT_EQ(sounds.count(resources.holdSound), 1);
+
+    int next = state.active_piece.type;
+    press(KEY_SPACE);
+    EXPECT_EQ(state.hold_piece.type, active);
+    EXPECT_EQ(state.active_piece.type, next);
+    EXPECT_EQ(state.keys, 2);
+    EXPECT_EQ(sounds.count(resources.holdSound), 1);
+}
+
+TEST_P(SharedKeysTest, ReturnStartsAFreshGameWithoutBeingCountedFinishedOrNot) {
+    for (bool finished : {false, true}) {
+        press('f');
+        state.finished = finished;
+        sounds.clear();
+        press(KEY_RETURN);
+        EXPECT_EQ(sounds.count(resources.menuGameStartSound), 1);
+        EXPECT_FALSE(state.started);
+        EXPECT_FALSE(state.finished);
+        EXPECT_EQ(state.keys + state.pieces + state.lines, 0);
+        EXPECT_EQ(field(), picture(PlayField()));
+        state.started = true;
+    }
+}
+
+TEST_P(SharedKeysTest, WithSoundOffNothingIsHeard) {
+    state.sound = false;
+    state.practice_mode = true;
+    for (KeyCode key : {KeyCode('f'), KeyCode('w'), KeyCode('e'), KEY_SPACE, KEY_BACKSPACE,
+                        KeyCode('j'), KEY_RETURN})
+        press(key);
+    EXPECT_TRUE(sounds.played().empty());
+}
+
+TEST_P(SharedKeysTest, KeysAfterTheFinishAreNotCounted) {
+    state.finished = true;
+    state.practice_mode = true;
+    for (KeyCode key : {KeyCode('f'), KeyCode('w'), KeyCode('e'), KeyCode('z'), KEY_SPACE})
+        press(key);
+    EXPECT_EQ(state.keys, 0);
+}
+
+std::string test_name(const ::testing::TestParamInfo<std::string>& scheme) {
+    std::string name;
+    for (char c : scheme.param)
+        if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScheme, SharedKeysTest,
+                         ::testing::Values("10-Key", "40-Key", "40-Key-Inverse"), test_name);
+
+}  // namespace
