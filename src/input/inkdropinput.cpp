@@ -3,6 +3,7 @@
 #include "input/commonkeys.h"
 #include "input/fortykeys.h"
 #include "input/keyrows.h"
+#include "input/overlaydrawing.h"
 #include "model/gameactions.h"
 #include "model/gamestate.h"
 #include "model/sound.h"
@@ -38,8 +39,15 @@ void InkdropInput::process_keypress(KeyCode key, GameState& state, Resources& re
     if (state.sound) play_sound(resources.rotateSound);
 }
 
-void InkdropInput::draw_column_highlights(float, float, Resources&, GameState&) {}
+void InkdropInput::draw_column_highlights(float x, float y, Resources& resources, GameState& state) {
+    draw_highlights(x, y, OverlayRows::HOME_ONLY, state, resources);
+}
 
-void InkdropInput::draw_key_legend(float, float, Resources&, GameState&) {}
+// In big mode the same legend reads F G H J K under the five wide columns.
+void InkdropInput::draw_key_legend(float x, float y, Resources& resources, GameState& state) {
+    draw_legend(x, y, OverlayRows::HOME_ONLY, state, resources);
+}
 
-void InkdropInput::draw_rotation_guide(GameState&, Resources&) {}
+void InkdropInput::draw_rotation_guide(GameState& state, Resources& resources) {
+    draw_guide(resources.guide10Keys, 70, ten_key_guide(state), state, resources);
+}

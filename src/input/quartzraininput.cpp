@@ -1,6 +1,8 @@
 #include "input/quartzraininput.h"
 
 #include "input/fortykeys.h"
+#include "input/overlaydrawing.h"
+#include "render/resources.h"
 
 const std::string QUARTZ_RAIN_INPUT_NAME = "40-Key";
 
@@ -8,8 +10,14 @@ void QuartzRainInput::process_keypress(KeyCode key, GameState& state, Resources&
     process_forty_key_press(key, TURN_CCW, state, resources);
 }
 
-void QuartzRainInput::draw_column_highlights(float, float, Resources&, GameState&) {}
+void QuartzRainInput::draw_column_highlights(float x, float y, Resources& resources, GameState& state) {
+    draw_highlights(x, y, OverlayRows::ALL_FOUR, state, resources);
+}
 
-void QuartzRainInput::draw_key_legend(float, float, Resources&, GameState&) {}
+void QuartzRainInput::draw_key_legend(float x, float y, Resources& resources, GameState& state) {
+    draw_legend(x, y, OverlayRows::ALL_FOUR, state, resources);
+}
 
-void QuartzRainInput::draw_rotation_guide(GameState&, Resources&) {}
+void QuartzRainInput::draw_rotation_guide(GameState& state, Resources& resources) {
+    draw_guide(resources.guide40Keys, 10, forty_key_guide(state, TURN_CCW), state, resources);
+}

@@ -1,0 +1,220 @@
+#include "app/menu.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "app/menutext.h"
+#include "model/gamestate.h"
+#include "support/fake_resources.h"
+#include "support/seams.h"
+
+namespace {
+
+class MenuTest : public ::testing::Test {
+protected:
+    FakeClock clock{5000};
+    SoundLog sounds;
+    FakeResources resources;
+    GameState state;
+    MenuState menu = MENU_STATE_MAIN;
+    int selection = 0;
+
+    MenuTest() {
+        bastetHasOldSettings = false;
+        bastetOldPiecePreviews = 0;
+        bastetOldHoldAllowed = false;
+    }
+
+    bool press(KeyCode key) { return handle_key(key, menu, selection, state, resources); }
+    void open_option(int index) {
+        menu = MENU_STATE_OPTIONS;
+        selection = index;
+    }
+    void choose_randomizer(const std::string& name) {
+        open_option(OPTION_RANDOMIZER);
+        while (state.randomizer->get_name() != name) press(SDLK_RETURN);
+    }
+};
+
+}  // namespace
+
+TEST_F(MenuTest, TheHighlightWrapsAtBothEndsOfEachScreen) {
+    press(SDLK_UP);
+    EXPECT_EQ(selection, MAIN_QUIT);
+    press(SDLK_DOWN);
+    EXPECT_EQ(selection, MAIN_START_GAME);
+    EXPECT_EQ(sounds.count(resources.menuChooseSound), 2);
+
+    open_option(OPTION_GAME_MODE);
+    press(SDLK_UP);
+    EXPECT_EQ(selection, OPTION_RETURN);
+    press(SDLK_DOWN);
+    EXPECT_EQ(selection, OPTION_GAME_MODE);
+}
+
+TEST_F(MenuTest, ScreensLeadToEachOtherWithTheRightEntryHighlighted) {
+    selection = MAIN_OPTIONS;
+    EXPECT_TRUE(press(SDLK_RETURN));
+    EXPECT_EQ(menu, MENU_STATE_OPTIONS);
+    EXPECT_EQ(selection, 0);
+    press(SDLK_ESCAPE);
+    EXPECT_EQ(menu, MENU_STATE_MAIN);
+    EXPECT_EQ(selection, MAIN_OPTIONS);
+    EXPECT_EQ(sounds.count(resources.menuCancelSound), 1);
+
+    open_option(OPTION_RETURN);
+    press(SDLK_RETURN);
+    EXPECT_EQ(menu, MENU_STATE_MAIN);
+    EXPECT_EQ(selection, MAIN_OPTIONS);
+
+    selection = MAIN_CREDITS;
+    press(SDLK_RETURN);
+    EXPECT_EQ(menu, MENU_STATE_CREDITS);
+    EXPECT_EQ(selection, MAIN_CREDITS);
+    press(SDLK_DOWN);
+    EXPECT_EQ(menu, MENU_STATE_CREDITS);
+    press(SDLK_RETURN);
+    EXPECT_EQ(menu, MENU_STATE_MAIN);
+    EXPECT_EQ(selection, MAIN_CREDITS);
+}
+
+TEST_F(MenuTest, OnlyTheArrowsReturnAndEscapeDoAnything) {
+    for (KeyCode key : {SDLK_LEFT, SDLK_RIGHT, SDLK_KP_ENTER, SDLK_a, SDLK_SPACE}) {
+        EXPECT_TRUE(press(key));
+        open_option(OPTION_BIG_MODE);
+        EXPECT_TRUE(press(key));
+        EXPECT_FALSE(state.big_mode);
+        menu = MENU_STATE_MAIN;
+        selection = 0;
+    }
+    EXPECT_TRUE(sounds.played().empty());
+}
+
+TEST_F(MenuTest, EscapeOnTheMainMenuQuitsAfterTheQuitSoundIsHeard) {
+    EXPECT_FALSE(press(SDLK_ESCAPE));
+    EXPECT_EQ(sounds.count(resources.menuQuitSound), 1);
+    EXPECT_GE(clock.now(), 5750u);
+
+    state.sound = false;
+    clock.set(9000);
+    selection = MAIN_QUIT;
+    EXPECT_FALSE(press(SDLK_RETURN));
+    EXPECT_EQ(clock.now(), 9000u);
+    EXPECT_EQ(sounds.count(resources.menuQuitSound), 1);
+}
+
+TEST_F(MenuTest, EnterStepsEachOptionOnceThroughItsCycle) {
+    open_option(OPTION_GAME_MODE);
+    press(SDLK_RETURN);
+    EXPECT_EQ(state.game_mode, GAME_MODE_2_MINUTES);
+    press(SDLK_RETURN);
+    press(SDLK_RETURN);
+    EXPECT_EQ(state.game_mode, GAME_MODE_40_LINES);
+
+    open_option(OPTION_PIECE_PREVIEWS);
+    press(SDLK_RETURN);
+    EXPECT_EQ(state.piece_previews, 0);
+    press(SDLK_RETURN);
+    EXPECT_EQ(state.piece_previews, 1);
+
+    open_option(OPTION_CONTROL_SCHEME);
+    for (const char* name : {"40-Key", "40-Key-Inverse", "10-Key"}) {
+        press(SDLK_RETURN);
+        EXPECT_EQ(state.input_type->get_name(), name);
+    }
+    open_option(OPTION_PLACEMENT_SYSTEM);
+    for (const char* name : {"Center-aligned", "Right-aligned", "Leftmost lowest", "Rightmost lowest", "Left-aligned"}) {
+        press(SDLK_RETURN);
+        EXPECT_EQ(state.piece_mask_type->get_name(), name);
+    }
+    open_option(OPTION_INITIAL_ORIENTATION);
+    press(SDLK_RETURN);
+    EXPECT_TRUE(state.ars);
+    EXPECT_EQ(option_line(OPTION_INITIAL_ORIENTATION, state), "Initial Orientation: ARS");
+    EXPECT_EQ(sounds.count(resources.menuSelectSound), 14);
+}
+
+TEST_F(MenuTest, BastetTakesPreviewsAndHoldAwayAndBagGivesThemBack) {
+    state.piece_previews = 3;
+    choose_randomizer(BASTET_RANDOMIZER_NAME);
+    EXPECT_EQ(state.piece_previews, 0);
+    EXPECT_FALSE(state.hold_allowed);
+
+    sounds.clear();
+    open_option(OPTION_HOLD);
+    press(SDLK_RETURN);
+    open_option(OPTION_PIECE_PREVIEWS);
+    press(SDLK_RETURN);
+    EXPECT_FALSE(state.hold_allowed);
+    EXPECT_EQ(state.piece_previews, 0);
+    EXPECT_EQ(sounds.count(resources.menuCancelSound), 2);
+    EXPECT_EQ(sounds.count(resources.menuSelectSound), 0);
+    EXPECT_TRUE(option_locked(OPTION_HOLD, state));
+
+    choose_randomizer(BAG_RANDOMIZER_NAME);
+    EXPECT_EQ(state.piece_previews, 3);
+    EXPECT_TRUE(state.hold_allowed);
+    EXPECT_FALSE(option_locked(OPTION_HOLD, state));
+}
+
+TEST_F(MenuTest, BastetFromTheSettingsFileHasNothingToGiveBack) {
+    state.randomizer = make_randomizer(BASTET_RANDOMIZER_NAME);
+    state.piece_previews = 0;
+    state.hold_allowed = false;
+    choose_randomizer(BAG_RANDOMIZER_NAME);
+    EXPECT_EQ(state.piece_previews, 0);
+    EXPECT_FALSE(state.hold_allowed);
+}
+
+TEST_F(MenuTest, RestoringDefaultsUnderBastetKeepsItsMemory) {
+    state.piece_previews = 4;
+    state.key_config.bindings[10] = 'q';
+    choose_randomizer(BASTET_RANDOMIZER_NAME);
+    open_option(OPTION_RESTORE_DEFAULTS);
+    press(SDLK_RETURN);
+    EXPECT_EQ(state.randomizer->get_name(), BAG_RANDOMIZER_NAME);
+    EXPECT_EQ(state.piece_previews, 10);
+    EXPECT_TRUE(state.hold_allowed);
+    EXPECT_EQ(state.key_config.bindings[10], 'q');
+    EXPECT_TRUE(bastetHasOldSettings);
+    EXPECT_EQ(bastetOldPiecePreviews, 4);
+}
+
+TEST_F(MenuTest, TurningSoundOffIsSilentAndOnIsHeard) {
+    open_option(OPTION_SOUND);
+    press(SDLK_RETURN);
+    EXPECT_FALSE(state.sound);
+    EXPECT_TRUE(sounds.played().empty());
+    press(SDLK_DOWN);
+    press(SDLK_UP);
+    EXPECT_TRUE(sounds.played().empty());
+    press(SDLK_RETURN);
+    EXPECT_TRUE(state.sound);
+    EXPECT_EQ(sounds.count(resources.menuSelectSound), 1);
+}
+
+TEST_F(MenuTest, OptionLinesShowTheirValues) {
+    EXPECT_EQ(option_line(OPTION_GAME_MODE, state), "Game Mode: 40 Lines");
+    EXPECT_EQ(option_line(OPTION_PIECE_PREVIEWS, state), "Piece Previews: 10");
+    EXPECT_EQ(option_line(OPTION_HOLD, state), "Hold: Enabled");
+    EXPECT_EQ(option_line(OPTION_RANDOMIZER, state), "Randomizer: Bag");
+    EXPECT_EQ(option_line(OPTION_RESTORE_DEFAULTS, state), "Restore Default Settings");
+    state.game_mode = 7;
+    EXPECT_EQ(option_line(OPTION_GAME_MODE, state), "Game Mode: ");
+}
+
+TEST_F(MenuTest, InfoLinesExplainTheHighlightedOption) {
+    using Info = std::array<std::string, 4>;
+    EXPECT_EQ(option_info(OPTION_RETURN, state), Info{});
+    EXPECT_EQ(option_info(OPTION_HOLD, state), Info{"Hold piece is enabled"});
+    state.hold_allowed = false;
+    EXPECT_EQ(option_info(OPTION_HOLD, state), Info{"Hold piece is completely disabled"});
+    state.randomizer = make_randomizer(BASTET_RANDOMIZER_NAME);
+    EXPECT_EQ(option_info(OPTION_HOLD, state)[1], "* No hold allowed for Bastet randomizer");
+    EXPECT_EQ(option_info(OPTION_PIECE_PREVIEWS, state)[1], "* No piece previews allowed for Bastet randomizer");
+    EXPECT_EQ(option_info(OPTION_RANDOMIZER, state)[2], "* Disables hold piece");
+    EXPECT_EQ(option_info(OPTION_CONTROL_SCHEME, state)[1], "ASDFGHJKL; drops pieces");
+    state.piece_mask_type = make_piece_mask_type(CENTER_PIECE_MASK_NAME);
+    EXPECT_EQ(option_info(OPTION_PLACEMENT_SYSTEM, state)[0],
+              "Dropping in a column places the \"center\" cell of the piece in that column");
+}
