@@ -66,3 +66,27 @@ TEST_F(Screenshots, F2InMidGameSavesTheFieldAsShownInTheColoursOfTheCellSheet) {
         EXPECT_EQ(wait_for_exit(), 0);
     }
 }
+
+TEST_F(Screenshots, BigModeDrawsTheFieldInFortyPixelCells) {
+    write_settings(std::string(NO_SOUND) + ONLY_I_PIECES + "BigMode=TRUE\n");
+    start();
+    ASSERT_TRUE(start_game());
+    // f is the 10-key scheme's key for the big field's column 0.
+    press("f");
+    ASSERT_TRUE(wait_for_frame([this](const Bitmap& frame) {
+        return pixels_differing(frame, field_cell(0, 0, BIG_CELL), pictures().backdrop(true)) > 0;
+    }));
+    const std::optional<Screenshot> shot = take_screenshot();
+    ASSERT_TRUE(shot);
+
+    const std::string tail = "_10-Key_40Lines_BIG.bmp";
+    EXPECT_EQ(shot->name.string().substr(shot->name.string().size() - tail.size()), tail) << shot->name;
+    for (int column = 0; column < I_WIDTH; ++column)
+        EXPECT_EQ(differences_from_tile(shot->picture, field_cell(column, 0, BIG_CELL), pictures(), I_TILE, true), 0)
+            << column;
+    EXPECT_EQ(pixels_differing(shot->picture, field_cell(I_WIDTH, 0, BIG_CELL), pictures().backdrop(true)), 0);
+    EXPECT_EQ(pixels_differing(shot->picture, field_cell(0, 1, BIG_CELL), pictures().backdrop(true)), 0);
+
+    type({"Escape", "Escape"});
+    EXPECT_EQ(wait_for_exit(), 0);
+}
