@@ -4,6 +4,7 @@
 
 #include "model/gamestate.h"
 #include "render/drawing.h"
+#include "render/gamescreen.h"
 #include "render/resources.h"
 #include "render/text.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr SDL_Color KEY_LEGEND_COLOR = {255, 255, 255, 0};
 constexpr SDL_Color KEY_LEGEND_COLOR_PRESS = {255, 128, 128, 0};
-constexpr float GUIDE_X = 440;
 
 KeyHeld keyboard_held(const GameState& state) {
     int size = 0;
@@ -32,9 +32,9 @@ void draw_highlights(float x, float y, OverlayRows rows, GameState& state, Resou
 
 void draw_guide(const Sprite& picture, float picture_y, const std::vector<GuideSlot>& slots, GameState& state,
                 Resources& resources) {
-    picture.draw(GUIDE_X, picture_y);
+    picture.draw(ACTIVE_PIECE_ORIGIN_X, picture_y);
     for (const GuideSlot& slot : slots) {
-        if (slot.draw_piece) draw_piece(slot.piece, GUIDE_X, slot.y, resources, state);
+        if (slot.draw_piece) draw_piece(slot.piece, ACTIVE_PIECE_ORIGIN_X, slot.y, resources, state);
         for (int cell = 0; cell < slot.strip; ++cell)
             resources.cellHighlight.draw(slot.axis_x, slot.y + CELL_SIZE * cell);
     }

@@ -4,12 +4,11 @@
 
 #include "input/keyrows.h"
 #include "model/gamestate.h"
+#include "render/drawing.h"
+#include "render/gamescreen.h"
 
 namespace {
 
-constexpr float ACTIVE_BOX_X = 440;
-constexpr float ACTIVE_BOX_Y = 389;
-constexpr float CELL = 20;
 constexpr int STRIP = 4;
 // The half-turn slot sits just under the active-piece display, so its strip is shorter.
 constexpr int SHORT_STRIP = 2;
@@ -27,12 +26,12 @@ int held_row(int keyboard_column, OverlayRows rows, const KeyHeld& held) {
     return -1;
 }
 
-float column_width(const GameState& state) { return state.big_mode ? 2 * CELL : CELL; }
+float column_width(const GameState& state) { return state.big_mode ? BIG_CELL_SIZE : CELL_SIZE; }
 
 float axis_x_of(const GameState& state, const Piece& piece) {
     PieceMask mask;
     state.piece_mask_type->get_piece_mask(piece.type, piece.orientation, &mask);
-    return ACTIVE_BOX_X + CELL * (mask.axis_column + mask.preview_offset);
+    return ACTIVE_PIECE_ORIGIN_X + CELL_SIZE * (mask.axis_column + mask.preview_offset);
 }
 
 GuideSlot slot(const GameState& state, const Piece& piece, float y, int strip, bool with_piece = true) {
@@ -67,14 +66,14 @@ std::vector<float> column_highlights(float x, const GameState& state, OverlayRow
     const float width = column_width(state);
     for (int column = 0; column < state.get_playfield_width(); ++column) {
         if (held_row(keyboard_column(column, state), rows, held) < 0) continue;
-        for (float bar = 0; bar < width; bar += CELL) bars.push_back(x + width * column + bar);
+        for (float bar = 0; bar < width; bar += CELL_SIZE) bars.push_back(x + width * column + bar);
     }
     return bars;
 }
 
 std::vector<GuideSlot> forty_key_guide(const GameState& state, Turn upper_row_turn) {
     Piece piece = state.active_piece;
-    std::vector<GuideSlot> slots = {slot(state, piece, ACTIVE_BOX_Y, STRIP, false),
+    std::vector<GuideSlot> slots = {slot(state, piece, ACTIVE_PIECE_ORIGIN_Y, STRIP, false),
                                     slot(state, piece, 130, STRIP)};
     apply_turn(piece, upper_row_turn);
     slots.push_back(slot(state, piece, 230, STRIP));
@@ -87,7 +86,7 @@ std::vector<GuideSlot> forty_key_guide(const GameState& state, Turn upper_row_tu
 
 std::vector<GuideSlot> ten_key_guide(const GameState& state) {
     Piece piece = state.active_piece;
-    std::vector<GuideSlot> slots = {slot(state, piece, ACTIVE_BOX_Y, STRIP, false)};
+    std::vector<GuideSlot> slots = {slot(state, piece, ACTIVE_PIECE_ORIGIN_Y, STRIP, false)};
     for (float y : {290.0f, 190.0f, 90.0f}) {
         piece.rotate_ccw();
         slots.push_back(slot(state, piece, y, STRIP));

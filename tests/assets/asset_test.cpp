@@ -65,7 +65,7 @@ const PictureSpec PICTURES[] = {
 };
 
 std::vector<std::string> expected_files() {
-    std::vector<std::string> files = {"img/icon32.bmp", "font/dejavumonosansbold.ttf"};
+    std::vector<std::string> files = {"img/icon32.bmp", "img/icon32.png", "font/dejavumonosansbold.ttf"};
     for (const PictureSpec& p : PICTURES) files.push_back(std::string("img/") + p.name + ".png");
     for (const std::string& s : sound_names()) files.push_back("sfx/" + s + ".ogg");
     return files;
