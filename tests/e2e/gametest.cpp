@@ -164,7 +164,11 @@ std::optional<Bitmap> GameTest::wait_for_frame(const std::function<bool(const Bi
     for (;;) {
         std::optional<Bitmap> frame = capture();
         if (frame && shows(*frame)) return frame;
-        if (Clock::now() >= deadline || !game_running()) return std::nullopt;
+        if (Clock::now() >= deadline || !game_running()) {
+            ADD_FAILURE() << "waited in vain; the window showed "
+                          << (frame ? describe(*frame, pictures()) : "nothing that could be read");
+            return std::nullopt;
+        }
         std::this_thread::sleep_for(FRAME_POLL_INTERVAL);
     }
 }

@@ -22,9 +22,9 @@ namespace fs = std::filesystem;
 constexpr Milliseconds WINDOW_TIMEOUT(15000);
 constexpr Milliseconds EXIT_TIMEOUT(5000);
 constexpr Milliseconds FILE_TIMEOUT(5000);
-constexpr Milliseconds FRAME_TIMEOUT(5000);
+constexpr Milliseconds FRAME_TIMEOUT(10000);
 // The three-second countdown comes on top of a frame's time.
-constexpr Milliseconds GAME_START_TIMEOUT(10000);
+constexpr Milliseconds GAME_START_TIMEOUT = Milliseconds(3000) + FRAME_TIMEOUT;
 
 constexpr const char* WINDOW_TITLE = "Tapfall v1.07";
 
@@ -99,7 +99,8 @@ protected:
 
     // What the window shows now.
     std::optional<Bitmap> capture();
-    // Captures the window until a frame satisfies `shows` and returns that frame.
+    // Captures the window until a frame satisfies `shows` and returns that frame; fails the test
+    // when none does in time.
     std::optional<Bitmap> wait_for_frame(const std::function<bool(const Bitmap&)>& shows,
                                          Milliseconds timeout = FRAME_TIMEOUT);
     std::optional<Bitmap> wait_for_screen(Screen screen, Milliseconds timeout = FRAME_TIMEOUT);

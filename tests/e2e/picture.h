@@ -2,8 +2,7 @@
 // the window with the images it is drawn from.
 #pragma once
 
-#include <SDL.h>
-
+#include <optional>
 #include <string>
 
 #include "e2e/bitmap.h"
@@ -11,18 +10,15 @@
 class Picture {
 public:
     explicit Picture(const std::string& path);
-    ~Picture();
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
 
-    bool loaded() const { return surface_ != nullptr; }
-    int width() const { return surface_->w; }
-    int height() const { return surface_->h; }
+    bool loaded() const { return pixels_.has_value(); }
+    int width() const { return pixels_->width(); }
+    int height() const { return pixels_->height(); }
     // x to the right, y down from the top edge.
-    Rgb at(int x, int y) const;
+    Rgb at(int x, int y) const { return pixels_->at_window(x, y); }
     // x to the right, y up from the bottom edge, as the game draws it on the screen.
-    Rgb at_game(int x, int y) const { return at(x, height() - 1 - y); }
+    Rgb at_game(int x, int y) const { return pixels_->at_game(x, y); }
 
 private:
-    SDL_Surface* surface_;
+    std::optional<Bitmap> pixels_;
 };

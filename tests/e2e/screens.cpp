@@ -1,5 +1,7 @@
 #include "e2e/screens.h"
 
+#include <sstream>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -84,7 +86,10 @@ ScreenPictures::ScreenPictures(const std::filesystem::path& img)
       backdrop_((img / "backdrop.png").string()),
       backdrop_big_((img / "backdropbig.png").string()),
       cells_((img / "cellsheet.png").string()),
-      big_cells_((img / "cellsheetbig.png").string()) {}
+      big_cells_((img / "cellsheetbig.png").string()) {
+    for (const Picture* picture : {&menu_, &options_, &credits_, &backdrop_, &backdrop_big_, &cells_, &big_cells_})
+        if (!picture->loaded()) throw std::runtime_error("a picture is missing in " + img.string());
+}
 
 Screen ScreenPictures::screen_of(const Bitmap& frame) const {
     const std::pair<Screen, const Picture*> candidates[] = {
@@ -110,3 +115,11 @@ Rgb ScreenPictures::tile(int k, int x, int y, bool big) const {
 int highlighted_main_entry(const Bitmap& frame) { return the_one_highlighted(frame, MAIN_ENTRIES, main_entry); }
 
 int highlighted_option(const Bitmap& frame) { return the_one_highlighted(frame, OPTION_ENTRIES, option_line); }
+
+std::string describe(const Bitmap& frame, const ScreenPictures& pictures) {
+    const char* const names[] = {"the main menu", "the options", "the credits", "a game", "no known screen"};
+    std::ostringstream text;
+    text << names[int(pictures.screen_of(frame))] << ", main menu entry " << highlighted_main_entry(frame)
+         << " and options line " << highlighted_option(frame) << " highlighted";
+    return text.str();
+}

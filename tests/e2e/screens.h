@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "e2e/bitmap.h"
 #include "e2e/picture.h"
@@ -66,7 +67,7 @@ Area field_cell(int column, int row, int size = CELL);
 
 enum class Screen { MAIN_MENU, OPTIONS, CREDITS, GAME, UNKNOWN };
 
-// The game's pictures, read once from the copy's img folder.
+// The game's pictures, read once from the copy's img folder; throws if one is missing.
 class ScreenPictures {
 public:
     explicit ScreenPictures(const std::filesystem::path& img);
@@ -84,3 +85,5 @@ private:
 // The main menu entry or options line drawn in the highlight colour; -1 for none or several.
 int highlighted_main_entry(const Bitmap& frame);
 int highlighted_option(const Bitmap& frame);
+// What a frame shows, in words, for the message of a test that waited in vain.
+std::string describe(const Bitmap& frame, const ScreenPictures& pictures);

@@ -38,9 +38,11 @@ XServer::XServer() {
     // Only the write end may reach Xvfb, so that the read end sees the end of the pipe if
     // Xvfb dies before it is ready.
     fcntl(pipe_fds[0], F_SETFD, FD_CLOEXEC);
+    // Without -noreset the server resets whenever its last client leaves, as each xdotool call
+    // does while the game starts; a game connecting during such a reset cannot open the display.
     Launch launch{"Xvfb",
-                  {"Xvfb", "-displayfd", std::to_string(pipe_fds[1]), "-screen", "0", "800x600x24",
-                   "-nolisten", "tcp"},
+                  {"Xvfb", "-displayfd", std::to_string(pipe_fds[1]), "-noreset", "-screen", "0",
+                   "800x600x24", "-nolisten", "tcp"},
                   "/", {}, "", ""};
     server_ = std::make_unique<Process>(launch);
     close(pipe_fds[1]);
