@@ -229,7 +229,7 @@ std::string GameTest::save_settings() {
     const fs::path file = folder_ / "TapFall.ini";
     fs::remove(file);
     choose_option(OPTION_SAVE_SETTINGS);
-    // The game writes the file line by line; the key for Space comes last.
+    // Complete once the last line, the key for Space, is there.
     const auto deadline = Clock::now() + FILE_TIMEOUT;
     std::string text = read_file(file);
     while (!(text.find("\nKEY_SPACE=") != std::string::npos && text.back() == '\n') && Clock::now() < deadline) {
