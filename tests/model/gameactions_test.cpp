@@ -29,45 +29,35 @@ protected:
 
 }  // namespace
 
-TEST_F(GameActionsTest, ColumnClampKeepsThePieceInsideTheField) {
+TEST_F(GameActionsTest, ColumnClampPullsAPieceBackFromEitherEdgeOrTheDropIsRefused) {
     state.piece_mask_type = make_piece_mask_type(CENTER_PIECE_MASK_NAME);
-    const Piece flat_i{PIECE_I, UP};  // width 4, axis column 1
-    const Piece tall_i{PIECE_I, LEFT};
-    for (bool big : {false, true}) {
-        state.big_mode = big;
-        const int last = state.get_playfield_width() - 1;
-        EXPECT_EQ(column_clamp(flat_i, 0, state), 1);
-        EXPECT_EQ(column_clamp(flat_i, 1, state), 1);
-        EXPECT_EQ(column_clamp(flat_i, last, state), last - 2);
-        EXPECT_EQ(column_clamp(flat_i, last - 2, state), last - 2);
-        EXPECT_EQ(column_clamp(tall_i, last, state), last);
-        EXPECT_EQ(column_clamp(tall_i, 0, state), 0);
-    }
-}
-
-TEST_F(GameActionsTest, AClampedDropLandsAtTheEdgeAndSoundsLikeTheTypedColumn) {
-    state.piece_mask_type = make_piece_mask_type(CENTER_PIECE_MASK_NAME);
-    deal_only(ICHEAT_RANDOMIZER_NAME);
-    ASSERT_TRUE(drop_active_piece(9, state, resources));
-    for (int column = 6; column <= 9; ++column) EXPECT_EQ(state.playfield.cells[column][0], CELL_I);
-    EXPECT_EQ(sounds.count(resources.dropSounds[9][0]), 1);
-}
-
-TEST_F(GameActionsTest, WithoutClampingAPieceStickingOutIsRefusedUntouched) {
-    state.piece_mask_type = make_piece_mask_type(CENTER_PIECE_MASK_NAME);
-    state.column_clamp = false;
-    deal_only(ICHEAT_RANDOMIZER_NAME);
-    for (bool big : {false, true}) {
-        state.big_mode = big;
-        const bool undo_before = state.history_valid;
-        EXPECT_FALSE(drop_active_piece(state.get_playfield_width() - 1, state, resources));
-        EXPECT_FALSE(drop_active_piece(0, state, resources));
-        EXPECT_EQ(blocks_in(state.playfield), 0);
-        EXPECT_EQ(state.history_valid, undo_before);
-        EXPECT_TRUE(drop_active_piece(1, state, resources));
-        state.playfield.clear();
-    }
-    EXPECT_EQ(sounds.played().size(), 2u);
+    deal_only(ICHEAT_RANDOMIZER_NAME);  // a flat I: four wide, its axis in its second column
+    for (bool big : {false, true})
+        for (bool clamp : {true, false}) {
+            state.big_mode = big;
+            state.column_clamp = clamp;
+            const int last = state.get_playfield_width() - 1;
+            // The typed column, and the column the axis can land in.
+            for (auto [typed, axis] : {std::pair{0, 1}, {1, 1}, {last, last - 2}, {last - 2, last - 2}}) {
+                SCOPED_TRACE(testing::Message() << "big " << big << " clamp " << clamp << " typed " << typed);
+                state.playfield.clear();
+                sounds.clear();
+                const bool undo_before = state.history_valid;
+                EXPECT_EQ(column_clamp(state.active_piece, typed, state), axis);
+                const bool dropped = drop_active_piece(typed, state, resources);
+                EXPECT_EQ(dropped, clamp || typed == axis);
+                std::string bottom;
+                for (int column = 0; column <= last; ++column) bottom += state.playfield.cells[column][0] ? 'I' : '.';
+                EXPECT_EQ(bottom, dropped ? std::string(axis - 1, '.') + "IIII" + std::string(last - axis - 2, '.')
+                                          : std::string(last + 1, '.'));
+                EXPECT_EQ(state.history_valid, dropped || undo_before);
+                // A clamped drop still sounds like the key that was typed.
+                EXPECT_EQ(sounds.played(), dropped ? std::vector<Mix_Chunk*>{resources.dropSounds[typed][0]}
+                                                   : std::vector<Mix_Chunk*>{});
+            }
+            EXPECT_EQ(column_clamp(Piece{PIECE_I, LEFT}, 0, state), 0);
+            EXPECT_EQ(column_clamp(Piece{PIECE_I, LEFT}, last, state), last);
+        }
 }
 
 TEST_F(GameActionsTest, FortyLinesWarnsOnceAndThenFinishes) {
