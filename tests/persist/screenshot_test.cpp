@@ -1,12 +1,9 @@
 #include "persist/screenshot.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <vector>
 
 #include "model/gamestate.h"
 #include "support/seams.h"
@@ -90,32 +87,4 @@ TEST_F(ScreenshotTest, GenFilenameNamesTheGameAndASecondShotGetsASuffix) {
     EXPECT_EQ(first, "2011-03-07_40-Key_2Min_52l.bmp");
     touch(first);
     EXPECT_EQ(gen_filename(state, march_7_2011()), "2011-03-07_40-Key_2Min_52l_2.bmp");
-}
-
-TEST_F(ScreenshotTest, WritesTheImageTheRightWayUpOrNothing) {
-    const int width = 3, height = 2;
-    // Rows from the bottom up, as OpenGL reads them: bottom row red, top row blue.
-    std::vector<unsigned char> pixels;
-    for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x)
-            pixels.insert(pixels.end(), {Uint8(row == 0 ? 255 : 0), Uint8(x * 10), Uint8(row == 1 ? 255 : 0), 255});
-    EXPECT_FALSE(write_screenshot_bmp(pixels.data(), width, height, "no/such/folder/shot.bmp"));
-    ASSERT_TRUE(write_screenshot_bmp(pixels.data(), width, height, "shot.bmp"));
-
-    SDL_Surface* saved = SDL_LoadBMP("shot.bmp");
-    ASSERT_NE(saved, nullptr);
-    ASSERT_EQ(saved->w, width);
-    ASSERT_EQ(saved->h, height);
-    auto colour_at = [&](int x, int y) {
-        Uint32 value = 0;
-        std::memcpy(&value, static_cast<Uint8*>(saved->pixels) + y * saved->pitch + x * saved->format->BytesPerPixel,
-                    saved->format->BytesPerPixel);
-        Uint8 r, g, b;
-        SDL_GetRGB(value, saved->format, &r, &g, &b);
-        return std::vector<int>{r, g, b};
-    };
-    EXPECT_EQ(colour_at(0, 0), (std::vector<int>{0, 0, 255}));
-    EXPECT_EQ(colour_at(2, 0), (std::vector<int>{0, 20, 255}));
-    EXPECT_EQ(colour_at(1, 1), (std::vector<int>{255, 10, 0}));
-    SDL_FreeSurface(saved);
 }
