@@ -58,59 +58,52 @@ TEST_F(GameStateTest, ResetStartsAFreshGameButKeepsTheClocks) {
     EXPECT_EQ(state.start_ticks + state.end_ticks + state.countdown_ticks, 18u);
 }
 
-TEST_F(GameStateTest, UndoTakesBackOneDropOrHoldAndTheSamePiecesComeAgain) {
-    const std::function<void()> actions[] = {
-        [this] { ASSERT_TRUE(drop_active_piece(0, state, resources)); },
-        [this] { hold_active_piece(state, resources); }};
-    for (const auto& act : actions)
+TEST_F(GameStateTest, UndoTakesBackTheLastDropOrHoldAndTheSamePiecesComeAgain) {
+    const auto fill_row_but_last_column = [this] {
+        for (int column = 0; column < 9; ++column) state.playfield.cells[column][0] = CELL_O;
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> setup, act;
+    };
+    const Case cases[] = {
+        {"a drop", [] {}, [this] { ASSERT_TRUE(drop_active_piece(0, state, resources)); }},
+        {"a hold", [] {}, [this] { hold_active_piece(state, resources); }},
+        {"the drop that finished the game",
+         [&] {
+             state.lines = 39;
+             fill_row_but_last_column();
+             state.active_piece.type = PIECE_I;
+         },
+         [this] {
+             state.active_piece.orientation = LEFT;
+             ASSERT_TRUE(drop_active_piece(9, state, resources));
+             ASSERT_TRUE(state.finished);
+         }},
+        {"a drop and then one refused by a full column",
+         [] {},
+         [this] {
+             ASSERT_TRUE(drop_active_piece(0, state, resources));
+             for (int row = 0; row < PLAYFIELD_ROWS; ++row) state.playfield.cells[9][row] = CELL_Z;
+             ASSERT_FALSE(drop_active_piece(9, state, resources));
+         }}};
+    for (const Case& c : cases)
         for (int previews : {MAX_PIECE_PREVIEWS, 0}) {
-            SCOPED_TRACE(previews);
+            SCOPED_TRACE(testing::Message() << c.what << ", previews " << previews);
             state.piece_previews = previews;
             state.reset();
+            c.setup();
             const GameRecord before = state;
-            act();
+            c.act();
             const GameRecord after = state;
-            ASSERT_TRUE(state.history_valid);
             // The second undo finds nothing more to take back.
             for (int undo = 0; undo < 2; ++undo) {
                 state.rewindHistory();
                 expect_same_game(state, before);
                 EXPECT_FALSE(state.history_valid);
             }
-            act();
+            c.act();
             expect_same_game(state, after);
             EXPECT_FALSE(state.restore_pending);
         }
-}
-
-TEST_F(GameStateTest, ARefusedDropLeavesTheUndoOfTheLastDropInPlace) {
-    state.randomizer = make_randomizer(ICHEAT_RANDOMIZER_NAME);
-    state.deep_drop = false;
-    state.reset();
-    ASSERT_TRUE(drop_active_piece(0, state, resources));
-    state.active_piece.orientation = LEFT;
-    // Column 9 holds a tower that leaves no room for a vertical I.
-    for (int row = 0; row < PLAYFIELD_ROWS - 1; ++row) state.playfield.cells[9][row] = CELL_Z;
-    const GameRecord tower = state;
-    EXPECT_FALSE(drop_active_piece(9, state, resources));
-    expect_same_game(state, tower);
-    EXPECT_EQ(sounds.played().size(), 1u);
-
-    state.rewindHistory();
-    EXPECT_EQ(state.pieces, 0);
-    EXPECT_EQ(state.playfield.cells[0][0], CELL_EMPTY);
-    EXPECT_EQ(state.playfield.cells[9][0], CELL_EMPTY);
-}
-
-TEST_F(GameStateTest, UndoCanTakeBackTheDropThatFinishedTheGame) {
-    state.randomizer = make_randomizer(ICHEAT_RANDOMIZER_NAME);
-    state.reset();
-    state.lines = 39;
-    for (int column = 0; column < 9; ++column) state.playfield.cells[column][0] = CELL_O;
-    state.active_piece.orientation = LEFT;
-    ASSERT_TRUE(drop_active_piece(9, state, resources));
-    ASSERT_TRUE(state.finished);
-    state.rewindHistory();
-    EXPECT_FALSE(state.finished);
-    EXPECT_EQ(state.lines, 39);
 }
