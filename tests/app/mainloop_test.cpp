@@ -45,20 +45,6 @@ void expect_within_a_frame_after(const std::vector<uint32_t>& times, const std::
 
 }  // namespace
 
-TEST_F(GameLoop, CountdownBeepsEachSecondThenStartsPlayWithASnapshotThatCannotBeRewound) {
-    state.history_valid = true;
-    EXPECT_TRUE(run_game_loop(state, resources, play_until(5000)));
-    EXPECT_EQ(state.countdown_ticks, 1000u);
-    expect_within_a_frame_after(sounds.times_of(resources.countdownSound), {1000, 2000, 3000});
-    expect_within_a_frame_after(sounds.times_of(resources.countdownStartSound), {4000});
-    EXPECT_EQ(sounds.played().size(), 4u);
-    EXPECT_TRUE(state.started);
-    EXPECT_EQ(state.start_ticks, sounds.times_of(resources.countdownStartSound)[0]);
-    EXPECT_FALSE(state.history_valid);
-    EXPECT_TRUE(state.history.started);
-    EXPECT_EQ(state.history.start_ticks, state.start_ticks);
-}
-
 TEST_F(GameLoop, EscapeLeavesAndClosingTheWindowQuitsDuringTheCountdownOrPlay) {
     EXPECT_TRUE(run_game_loop(state, resources, play_until(0)));
     EXPECT_FALSE(state.started);
@@ -86,30 +72,35 @@ TEST_F(GameLoop, FramesAreSixteenMillisecondsApartUnlessDrawingTakesLonger) {
     for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(draws[i] - draws[i - 1], 40u);
 }
 
-TEST_F(GameLoop, RestartingDuringPlayCountsDownAgainWithoutDrawingTheResetFrame) {
+TEST_F(GameLoop, CountsDownBeepingEachSecondThenPlaysAndARestartCountsDownAgainUndrawn) {
     bool restarted = false;
     auto restart_once = [&restarted](GameState& s) {
         if (s.started && ticks_now() >= 6000 && !restarted) {
             restarted = true;
             s.reset();
+            s.history_valid = true;
         }
     };
-    run_game_loop(state, resources, play_until(12000, INPUT_LEAVE_GAME, restart_once));
-
+    EXPECT_TRUE(run_game_loop(state, resources, play_until(12000, INPUT_LEAVE_GAME, restart_once)));
     ASSERT_TRUE(restarted);
-    EXPECT_GE(state.countdown_ticks, 6000u);
-    EXPECT_LT(state.countdown_ticks, 6000 + FRAME_MS);
-    auto beeps = sounds.times_of(resources.countdownSound);
-    ASSERT_EQ(beeps.size(), 6u);
-    EXPECT_EQ(beeps[3], state.countdown_ticks);
-    expect_within_a_frame_after(sounds.times_of(resources.countdownStartSound),
-                                {4000, state.countdown_ticks + COUNTDOWN_MS});
+    const uint32_t again = state.countdown_ticks;
+    EXPECT_GE(again, 6000u);
+    EXPECT_LT(again, 6000 + FRAME_MS);
+    expect_within_a_frame_after(sounds.times_of(resources.countdownSound),
+                                {1000, 2000, 3000, again, again + 1000, again + 2000});
+    expect_within_a_frame_after(sounds.times_of(resources.countdownStartSound), {4000, again + COUNTDOWN_MS});
+    EXPECT_EQ(sounds.played().size(), 8u);
+    EXPECT_EQ(state.start_ticks, sounds.times_of(resources.countdownStartSound)[1]);
+    // Play begins with a snapshot that an undo cannot reach back into the countdown with.
+    EXPECT_FALSE(state.history_valid);
+    EXPECT_TRUE(state.history.started);
+    EXPECT_EQ(state.history.start_ticks, state.start_ticks);
     // The frame that saw the restart drew nothing: the next drawing is the new countdown's.
     int restarts_drawn = 0;
     for (size_t i = 1; i < draws.size(); ++i) {
         if (drawn_while_started[i - 1] && !drawn_while_started[i]) {
             ++restarts_drawn;
-            EXPECT_EQ(draws[i], state.countdown_ticks);
+            EXPECT_EQ(draws[i], again);
         }
     }
     EXPECT_EQ(restarts_drawn, 1);

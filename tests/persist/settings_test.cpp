@@ -35,18 +35,12 @@ const char* const DEFAULT_FILE =
     "KEY_SPACE=32\n";
 
 const std::pair<const char*, bool GameRecord::*> BOOLEANS[] = {
-    {"ARS", &GameRecord::ars},
-    {"AutoScreenshot", &GameRecord::auto_screenshot},
-    {"BigMode", &GameRecord::big_mode},
-    {"ColumnClamp", &GameRecord::column_clamp},
-    {"DeepDrop", &GameRecord::deep_drop},
-    {"DoubleHold", &GameRecord::double_hold},
-    {"HoldAllowed", &GameRecord::hold_allowed},
-    {"HoldOrient", &GameRecord::hold_orient},
-    {"MusicMode", &GameRecord::music_mode},
-    {"PracticeMode", &GameRecord::practice_mode},
-    {"RotationGuide", &GameRecord::rotation_guide},
-    {"Sound", &GameRecord::sound}};
+    {"ARS", &GameRecord::ars},                 {"AutoScreenshot", &GameRecord::auto_screenshot},
+    {"BigMode", &GameRecord::big_mode},        {"ColumnClamp", &GameRecord::column_clamp},
+    {"DeepDrop", &GameRecord::deep_drop},      {"DoubleHold", &GameRecord::double_hold},
+    {"HoldAllowed", &GameRecord::hold_allowed}, {"HoldOrient", &GameRecord::hold_orient},
+    {"MusicMode", &GameRecord::music_mode},    {"PracticeMode", &GameRecord::practice_mode},
+    {"RotationGuide", &GameRecord::rotation_guide}, {"Sound", &GameRecord::sound}};
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -235,23 +229,19 @@ TEST_F(SettingsTest, SavingAndReadingBackReproducesEverySettingAndKeyCode) {
 // Makes every file write of this process fail after `bytes` bytes, for as long as it lives.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        old_handler_ = signal(SIGXFSZ, SIG_IGN);
+    explicit FileSizeLimit(rlim_t bytes) : old_handler_(signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limited = old_;
-        limited.rlim_cur = bytes;
+        const rlimit limited = {bytes, old_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &old_);
         signal(SIGXFSZ, old_handler_);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
-    rlimit old_;
     sighandler_t old_handler_;
+    rlimit old_;
 };
 
 TEST_F(SettingsTest, AFailedSaveLeavesTheOldFileAsItWas) {

@@ -37,7 +37,6 @@ public:
     ScriptedRandom(const ScriptedRandom&) = delete;
     ScriptedRandom& operator=(const ScriptedRandom&) = delete;
 
-    void push(int value) { script_.push_back(value); }
     int draws() const { return draws_; }
 
 private:
