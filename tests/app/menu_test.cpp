@@ -131,6 +131,10 @@ TEST_F(MenuTest, BastetTakesPreviewsAndHoldAwayAndTheNextRandomizerGivesThemBack
     EXPECT_EQ(state.piece_previews, 3);
     EXPECT_TRUE(state.hold_allowed);
     EXPECT_FALSE(option_locked(OPTION_HOLD, state));
+    // Only leaving Bastet gives them back.
+    state.piece_previews = 5;
+    choose_randomizer(HISTORY6_RANDOMIZER_NAME);
+    EXPECT_EQ(state.piece_previews, 5);
 }
 
 TEST_F(MenuTest, BastetFromTheSettingsFileHasNothingToGiveBack) {

@@ -110,10 +110,3 @@ TEST_F(PlayFieldTest, BigModeRowsAreFullWithFiveBlocksAndTheFieldIsTenHigh) {
     field.cells[4][6] = CELL_L;
     EXPECT_EQ(lowest(PIECE_I, LEFT, 4), -1);
 }
-
-TEST_F(PlayFieldTest, TheAxisColumnLandsInTheTypedColumn) {
-    state.piece_mask_type = make_piece_mask_type(RIGHT_PIECE_MASK_NAME);
-    ASSERT_TRUE(field.drop_piece(Piece{PIECE_I, UP}, 9, state));
-    for (int column = 6; column <= 9; ++column) EXPECT_EQ(field.get_cell(column, 0), CELL_I);
-    EXPECT_EQ(blocks_in(field), 4);
-}

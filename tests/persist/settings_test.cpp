@@ -105,7 +105,7 @@ TEST_F(SettingsTest, PiecePreviewsReadsTwoCharactersAndClamps) {
         {"PiecePreviews=", 0},    {"PiecePreviews=0", 0},    {"PiecePreviews=11", 10},
         {"PiecePreviews= 5", 5},  {"PiecePreviews=+9", 9},   {"PiecePreviews=5x", 5},
         {"PiecePreviews=abc", 0}, {"PiecePreviews=-", 0},    {"PiecePreviews:4\r", 4},
-        {"PiecePreviews=99999999999999999999", 10}, {"PiecePreviews=1 0", 1}};
+        {"PiecePreviews=99999999999999999999", 10}, {"PiecePreviews=1 0", 1}, {"PiecePreviews=011", 1}};
     for (const auto& [line, previews] : cases) {
         state.piece_previews = 6;
         process_line(line, state);
