@@ -75,17 +75,48 @@ TEST_F(SettingsTest, DefaultsMakeTheSixtyOneLinesByteForByte) {
     EXPECT_EQ(settings_text(state), default_with({"GameMode="}));
 }
 
-TEST_F(SettingsTest, BooleansAreTrueOnlyWhenTheValueBeginsWithTrue) {
-    const std::pair<const char*, bool> cases[] = {
-        {"Sound=TRUE", true},   {"Sound=true", false}, {"Sound=TRUEX", true},
-        {"Sound=TRU", false},   {"Sound:TRUE", true},  {"Sound=", false},
-        {"Sound=FALSE", false}, {"Sound TRUE", true},  {"SoundTRUE", false},
-        {"Sound=TRUE\r", true}, {"Sound= TRUE", false}};
-    for (const auto& [line, sound] : cases) {
-        state.sound = !sound;
-        process_line(line, state);
-        EXPECT_EQ(state.sound, sound) << line;
-    }
+TEST_F(SettingsTest, EachValueIsReadWithItsQuirksWhateverItReplaces) {
+    // A line, and the line the file holds after it. Booleans are true only when the value
+    // begins with TRUE; previews read two characters and clamp; names match as prefixes; key
+    // codes are what strtol reads, saturated to an int.
+    const std::pair<const char*, const char*> read_as[] = {
+        {"Sound=TRUE", "Sound=TRUE"}, {"Sound=true", "Sound=FALSE"}, {"Sound=TRUEX", "Sound=TRUE"},
+        {"Sound=TRU", "Sound=FALSE"}, {"Sound:TRUE", "Sound=TRUE"}, {"Sound=", "Sound=FALSE"},
+        {"Sound=FALSE", "Sound=FALSE"}, {"Sound TRUE", "Sound=TRUE"}, {"SoundTRUE", "Sound=FALSE"},
+        {"Sound=TRUE\r", "Sound=TRUE"}, {"Sound= TRUE", "Sound=FALSE"},
+        {"PiecePreviews=7", "PiecePreviews=7"}, {"PiecePreviews=123", "PiecePreviews=10"},
+        {"PiecePreviews=-3", "PiecePreviews=0"}, {"PiecePreviews=", "PiecePreviews=0"},
+        {"PiecePreviews=11", "PiecePreviews=10"}, {"PiecePreviews= 5", "PiecePreviews=5"},
+        {"PiecePreviews=+9", "PiecePreviews=9"}, {"PiecePreviews=5x", "PiecePreviews=5"},
+        {"PiecePreviews=abc", "PiecePreviews=0"}, {"PiecePreviews=-", "PiecePreviews=0"},
+        {"PiecePreviews:4\r", "PiecePreviews=4"}, {"PiecePreviews=1 0", "PiecePreviews=1"},
+        {"PiecePreviews=011", "PiecePreviews=1"}, {"PiecePreviews=99999999999999999999", "PiecePreviews=10"},
+        {"GameMode=Endless", "GameMode=Endless"}, {"GameMode=2Minutes\r", "GameMode=2Minutes"},
+        {"GameMode=40Lines", "GameMode=40Lines"}, {"GameMode=EndlessX", "GameMode=Endless"},
+        {"InputType=40-Key-Inverse", "InputType=40-Key-Inverse"}, {"InputType=40-Key", "InputType=40-Key"},
+        {"InputType=40-Key-Inv", "InputType=40-Key"}, {"InputType=10-Key\r", "InputType=10-Key"},
+        {"KEY_LETTER_A=113", "KEY_LETTER_A=113"}, {"KEY_NUMBER_0=-5", "KEY_NUMBER_0=-5"},
+        {"KEY_SEMICOLON=2147483647", "KEY_SEMICOLON=2147483647"}, {"KEY_PERIOD=99999", "KEY_PERIOD=99999"},
+        {"KEY_COMMA=-2147483648", "KEY_COMMA=-2147483648"}, {"KEY_SLASH= +47\r", "KEY_SLASH=47"},
+        {"KEY_BACKSPACE=abc", "KEY_BACKSPACE=0"}, {"KEY_SPACE:32 junk", "KEY_SPACE=32"},
+        {"KEY_LETTER_Z=99999999999999", "KEY_LETTER_Z=2147483647"},
+        {"KEY_LETTER_Y=-99999999999999", "KEY_LETTER_Y=-2147483648"}};
+    for (const auto& [line, written] : read_as)
+        // Over the defaults and over values that all differ from them, so that a line that
+        // changed nothing shows.
+        for (bool from_defaults : {true, false}) {
+            GameState read;
+            if (!from_defaults) {
+                for (const auto& [key, field] : BOOLEANS) read.*field = !(read.*field);
+                read.piece_previews = 6;
+                read.game_mode = GAME_MODE_2_MINUTES;
+                read.input_type = make_input_type(QUARTZ_RAIN_INVERSE_INPUT_NAME);
+                for (KeyCode& binding : read.key_config.bindings) binding = 7;
+            }
+            process_line(line, read);
+            EXPECT_NE(settings_text(read).find("\n" + std::string(written) + "\n"), std::string::npos)
+                << line << (from_defaults ? " over the defaults" : " over other values");
+        }
 }
 
 TEST_F(SettingsTest, EveryBooleanKeyReachesItsOwnField) {
@@ -99,41 +130,7 @@ TEST_F(SettingsTest, EveryBooleanKeyReachesItsOwnField) {
     }
 }
 
-TEST_F(SettingsTest, PiecePreviewsReadsTwoCharactersAndClamps) {
-    const std::pair<const char*, int> cases[] = {
-        {"PiecePreviews=7", 7},   {"PiecePreviews=123", 10}, {"PiecePreviews=-3", 0},
-        {"PiecePreviews=", 0},    {"PiecePreviews=0", 0},    {"PiecePreviews=11", 10},
-        {"PiecePreviews= 5", 5},  {"PiecePreviews=+9", 9},   {"PiecePreviews=5x", 5},
-        {"PiecePreviews=abc", 0}, {"PiecePreviews=-", 0},    {"PiecePreviews:4\r", 4},
-        {"PiecePreviews=99999999999999999999", 10}, {"PiecePreviews=1 0", 1}, {"PiecePreviews=011", 1}};
-    for (const auto& [line, previews] : cases) {
-        state.piece_previews = 6;
-        process_line(line, state);
-        EXPECT_EQ(state.piece_previews, previews) << line;
-    }
-}
-
-TEST_F(SettingsTest, GameModeNamesAreMatchedAsPrefixes) {
-    const std::pair<const char*, int> cases[] = {
-        {"GameMode=Endless", 2},    {"GameMode=2Minutes", 1},  {"GameMode=40Lines", 0},
-        {"GameMode=EndlessX", 2},   {"GameMode=2Minutes\r", 1}, {"GameMode=endless", 1},
-        {"GameMode=", 1},           {"GameMode=40Line", 1},    {"GameMode=2", 1}};
-    for (const auto& [line, mode] : cases) {
-        state.game_mode = 1;
-        process_line(line, state);
-        EXPECT_EQ(state.game_mode, mode) << line;
-    }
-}
-
 TEST_F(SettingsTest, StrategyNamesInstallTheirClassesAndUnknownNamesKeepTheCurrentOne) {
-    const std::pair<const char*, const char*> lines_then_file[] = {
-        {"InputType=40-Key-Inverse", "InputType=40-Key-Inverse"}, {"InputType=40-Key", "InputType=40-Key"},
-        {"InputType=40-Key-Inv", "InputType=40-Key"}, {"InputType=12-Key", "InputType=40-Key"},
-        {"InputType=10-Key\r", "InputType=10-Key"}};
-    for (const auto& [line, written] : lines_then_file) {
-        process_line(line, state);
-        EXPECT_EQ(settings_text(state), default_with({written})) << line;
-    }
     for (const std::string& name : piece_mask_type_names()) {
         process_line("PieceMaskType=" + name + "\r", state);
         EXPECT_EQ(state.piece_mask_type->get_name(), name);
@@ -151,27 +148,17 @@ TEST_F(SettingsTest, StrategyNamesInstallTheirClassesAndUnknownNamesKeepTheCurre
     EXPECT_TRUE(state.hold_allowed);
 }
 
-TEST_F(SettingsTest, KeyEntriesStoreWhatStrtolReadsSaturatedToAnInt) {
-    const std::tuple<const char*, int, KeyCode> cases[] = {
-        {"KEY_LETTER_A=113", 10, 113},       {"KEY_NUMBER_0=-5", 0, -5},
-        {"KEY_SEMICOLON=2147483647", 36, INT_MAX}, {"KEY_COMMA=-2147483648", 37, INT_MIN},
-        {"KEY_PERIOD=99999", 38, 99999},     {"KEY_SLASH= +47\r", 39, 47},
-        {"KEY_BACKSPACE=abc", 40, 0},        {"KEY_SPACE:32 junk", 41, 32},
-        {"KEY_LETTER_Z=99999999999999", 35, INT_MAX}, {"KEY_LETTER_Y=-99999999999999", 34, INT_MIN}};
-    for (const auto& [line, entry, code] : cases) {
-        process_line(line, state);
-        EXPECT_EQ(state.key_config.bindings[entry], code) << line;
-    }
-}
-
-TEST_F(SettingsTest, LinesThatAreNoEntryChangeNothing) {
+TEST_F(SettingsTest, LinesThatAreNoEntryOrNameNoValueChangeNothing) {
+    state.game_mode = GAME_MODE_2_MINUTES;
+    state.input_type = make_input_type(QUARTZ_RAIN_INPUT_NAME);
     for (const char* line : {"ARS", "GameMode", "InputType", "PieceMaskType", "PiecePreviews",
                              "Randomizer", "Sound", "KEY_LETTER_A", "KEY_NUMBER_9", "KEY_SPACE",
                              "KEY_BACKSPACE", " Sound=FALSE", "sound=FALSE", "#ARS=TRUE", "", "=",
-                             "KEY_", "Foo=1", "KEY_LETTER_=5", "KEY_LETTER_a=5", "\r"})
+                             "KEY_", "Foo=1", "KEY_LETTER_=5", "KEY_LETTER_a=5", "\r", "GameMode=endless",
+                             "GameMode=", "GameMode=40Line", "GameMode=2", "InputType=12-Key"})
         process_line(line, state);
     for (const auto& [key, field] : BOOLEANS) process_line(key, state);
-    EXPECT_EQ(settings_text(state), DEFAULT_FILE);
+    EXPECT_EQ(settings_text(state), default_with({"GameMode=2Minutes", "InputType=40-Key"}));
 }
 
 TEST_F(SettingsTest, ImportReadsEveryLineOfAWholeFile) {
