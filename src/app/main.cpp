@@ -1,6 +1,7 @@
-#include "app/mainloop.h"
+#include "app/menu.h"
 #include "app/startup.h"
 #include "model/gamestate.h"
+#include "persist/settings.h"
 #include "render/resources.h"
 
 int main(int argc, char** argv) {
@@ -9,8 +10,8 @@ int main(int argc, char** argv) {
     {
         Resources resources;
         GameState state;
-        state.reset();
-        main_loop(state, resources);
+        import_settings(state);
+        main_menu(state, resources);
     }
     deinit_everything();
     return 0;

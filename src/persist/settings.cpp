@@ -77,33 +77,13 @@ bool starts_with(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-// The names each family is matched against, in matching order: a name that begins another
-// ("40-Key" begins "40-Key-Inverse") comes after it.
-const std::vector<std::string>& input_type_match_order() {
-    static const std::vector<std::string> names = {QUARTZ_RAIN_INVERSE_INPUT_NAME,
-                                                   QUARTZ_RAIN_INPUT_NAME, INKDROP_INPUT_NAME};
-    return names;
-}
-
-const std::vector<std::string>& piece_mask_type_match_order() {
-    static const std::vector<std::string> names = {
-        CENTER_PIECE_MASK_NAME, LEFT_PIECE_MASK_NAME, LEFT_LOWEST_PIECE_MASK_NAME,
-        RIGHT_PIECE_MASK_NAME, RIGHT_LOWEST_PIECE_MASK_NAME};
-    return names;
-}
-
-const std::vector<std::string>& randomizer_match_order() {
-    static const std::vector<std::string> names = {
-        BAG_RANDOMIZER_NAME, HISTORY6_RANDOMIZER_NAME, RANDOM_RANDOMIZER_NAME,
-        ICHEAT_RANDOMIZER_NAME, BASTET_RANDOMIZER_NAME};
-    return names;
-}
-
-// The first name the value begins with, or nullptr.
+// The longest name the value begins with, or nullptr: "40-Key-Inverse" wins over "40-Key",
+// which begins it.
 const std::string* matching_name(const std::string& value, const std::vector<std::string>& names) {
+    const std::string* best = nullptr;
     for (const std::string& name : names)
-        if (starts_with(value, name)) return &name;
-    return nullptr;
+        if (starts_with(value, name) && (!best || name.size() > best->size())) best = &name;
+    return best;
 }
 
 // strtol's reading, saturated to the range of an int.
@@ -127,15 +107,15 @@ void apply_setting(const Setting& setting, const std::string& value, GameState& 
             }
         break;
     case Kind::InputType:
-        if (const std::string* name = matching_name(value, input_type_match_order()))
+        if (const std::string* name = matching_name(value, input_type_names()))
             state.input_type = make_input_type(*name);
         break;
     case Kind::PieceMaskType:
-        if (const std::string* name = matching_name(value, piece_mask_type_match_order()))
+        if (const std::string* name = matching_name(value, piece_mask_type_names()))
             state.piece_mask_type = make_piece_mask_type(*name);
         break;
     case Kind::Randomizer:
-        if (const std::string* name = matching_name(value, randomizer_match_order()))
+        if (const std::string* name = matching_name(value, randomizer_names()))
             state.randomizer = make_randomizer(*name);
         break;
     case Kind::PiecePreviews: {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct Rgb {
@@ -19,6 +20,9 @@ class Bitmap {
 public:
     // nullopt when the file is missing or not a BMP this reader knows.
     static std::optional<Bitmap> load(const std::string& path);
+    // Pixels top row first, as X hands them out.
+    Bitmap(int width, int height, std::vector<Rgb> pixels)
+        : width_(width), height_(height), pixels_(std::move(pixels)) {}
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -28,6 +32,8 @@ public:
     Rgb at_game(int x, int y) const { return at_window(x, height_ - 1 - y); }
 
 private:
+    Bitmap() = default;
+
     int width_ = 0;
     int height_ = 0;
     std::vector<Rgb> pixels_;  // top row first

@@ -11,6 +11,10 @@
 namespace {
 
 constexpr Milliseconds POLL_INTERVAL(20);
+// A capture costs the game some time on a busy machine: frames are polled less often.
+constexpr Milliseconds FRAME_POLL_INTERVAL(50);
+// Between keys typed in one go; the game reads every key queued before a frame.
+constexpr int TYPING_DELAY_MS = 10;
 
 using Clock = std::chrono::steady_clock;
 
@@ -82,7 +86,9 @@ unsigned long GameTest::window() {
 void GameTest::xdotool(const std::vector<std::string>& arguments) {
     std::vector<std::string> command = {"xdotool"};
     command.insert(command.end(), arguments.begin(), arguments.end());
-    CommandResult result = run_command(command, x_->environment());
+    // Long key sequences take their delays plus the tool's own start.
+    const Milliseconds timeout(5000 + TYPING_DELAY_MS * 2 * long(arguments.size()));
+    CommandResult result = run_command(command, x_->environment(), timeout);
     EXPECT_EQ(result.status, 0) << "xdotool failed: " << result.output;
 }
 
@@ -96,6 +102,13 @@ void GameTest::key_down(const std::string& key) {
 
 void GameTest::key_up(const std::string& key) {
     xdotool({"keyup", "--window", std::to_string(window()), key});
+}
+
+void GameTest::type(const std::vector<std::string>& keys) {
+    std::vector<std::string> arguments = {"key", "--window", std::to_string(window()), "--delay",
+                                          std::to_string(TYPING_DELAY_MS)};
+    arguments.insert(arguments.end(), keys.begin(), keys.end());
+    xdotool(arguments);
 }
 
 std::optional<int> GameTest::wait_for_exit(Milliseconds timeout) {
@@ -138,4 +151,95 @@ std::optional<fs::path> GameTest::wait_for_new_bmp(const std::vector<fs::path>& 
         std::this_thread::sleep_for(POLL_INTERVAL);
     }
     return std::nullopt;
+}
+
+std::optional<Bitmap> GameTest::capture() {
+    const unsigned long id = window();
+    return id ? x_->capture(id) : std::nullopt;
+}
+
+std::optional<Bitmap> GameTest::wait_for_frame(const std::function<bool(const Bitmap&)>& shows,
+                                               Milliseconds timeout) {
+    const auto deadline = Clock::now() + timeout;
+    for (;;) {
+        std::optional<Bitmap> frame = capture();
+        if (frame && shows(*frame)) return frame;
+        if (Clock::now() >= deadline || !game_running()) {
+            ADD_FAILURE() << "waited in vain; the window showed "
+                          << (frame ? describe(*frame, pictures()) : "nothing that could be read");
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(FRAME_POLL_INTERVAL);
+    }
+}
+
+std::optional<Bitmap> GameTest::wait_for_screen(Screen screen, Milliseconds timeout) {
+    return wait_for_frame([&](const Bitmap& frame) { return pictures().screen_of(frame) == screen; },
+                          timeout);
+}
+
+std::optional<Bitmap> GameTest::wait_for_main_menu(int highlighted_entry) {
+    return wait_for_frame([&](const Bitmap& frame) {
+        return pictures().screen_of(frame) == Screen::MAIN_MENU && highlighted_main_entry(frame) == highlighted_entry;
+    });
+}
+
+std::optional<Bitmap> GameTest::wait_for_options(int highlighted_line) {
+    return wait_for_frame([&](const Bitmap& frame) {
+        return pictures().screen_of(frame) == Screen::OPTIONS && highlighted_option(frame) == highlighted_line;
+    });
+}
+
+bool GameTest::start_game() {
+    if (!wait_for_main_menu(MAIN_START_GAME)) return false;
+    press("Return");
+    // Once the countdown has gone, the empty field shows its backdrop there.
+    const auto counted_down = [this](const Bitmap& frame) {
+        return pixels_differing(frame, COUNTDOWN_TEXT, pictures().backdrop(false)) == 0 ||
+               pixels_differing(frame, COUNTDOWN_TEXT, pictures().backdrop(true)) == 0;
+    };
+    return wait_for_frame(counted_down, GAME_START_TIMEOUT).has_value();
+}
+
+std::optional<Screenshot> GameTest::take_screenshot() {
+    const std::vector<fs::path> before = bmp_files();
+    press("F2");
+    const std::optional<fs::path> name = wait_for_new_bmp(before);
+    if (!name) return std::nullopt;
+    std::optional<Bitmap> picture = Bitmap::load((folder_ / *name).string());
+    if (!picture) return std::nullopt;
+    return Screenshot{*name, std::move(*picture)};
+}
+
+bool GameTest::open_options() {
+    if (!wait_for_main_menu(MAIN_START_GAME)) return false;
+    type({"Down", "Return"});
+    option_highlighted_ = 0;
+    return wait_for_options(option_highlighted_).has_value();
+}
+
+void GameTest::choose_option(int option) {
+    std::vector<std::string> keys(size_t((option - option_highlighted_ + OPTION_ENTRIES) % OPTION_ENTRIES), "Down");
+    keys.push_back("Return");
+    type(keys);
+    option_highlighted_ = option;
+}
+
+std::string GameTest::save_settings() {
+    const fs::path file = folder_ / "TapFall.ini";
+    fs::remove(file);
+    choose_option(OPTION_SAVE_SETTINGS);
+    // Complete once the last line, the key for Space, is there.
+    const auto deadline = Clock::now() + FILE_TIMEOUT;
+    std::string text = read_file(file);
+    while (!(text.find("\nKEY_SPACE=") != std::string::npos && text.back() == '\n') && Clock::now() < deadline) {
+        std::this_thread::sleep_for(POLL_INTERVAL);
+        text = read_file(file);
+    }
+    return text;
+}
+
+const ScreenPictures& GameTest::pictures() {
+    if (!pictures_) pictures_ = std::make_unique<ScreenPictures>(folder_ / "img");
+    return *pictures_;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "e2e/bitmap.h"
 #include "e2e/process.h"
+#include "e2e/screens.h"
 #include "e2e/xserver.h"
 
 namespace fs = std::filesystem;
@@ -20,8 +22,14 @@ namespace fs = std::filesystem;
 constexpr Milliseconds WINDOW_TIMEOUT(15000);
 constexpr Milliseconds EXIT_TIMEOUT(5000);
 constexpr Milliseconds FILE_TIMEOUT(5000);
+constexpr Milliseconds FRAME_TIMEOUT(10000);
+// The three-second countdown comes on top of a frame's time.
+constexpr Milliseconds GAME_START_TIMEOUT = Milliseconds(3000) + FRAME_TIMEOUT;
 
 constexpr const char* WINDOW_TITLE = "Tapfall v1.07";
+
+// The settings line for tests in which sound plays no part: quitting then skips the quit wait.
+constexpr const char* NO_SOUND = "Sound=FALSE\n";
 
 // How to start the game; the defaults run the copy by its absolute path from its folder.
 struct GameStart {
@@ -47,6 +55,12 @@ struct GameStart {
     }
 };
 
+// A BMP that the game saved, with the name it chose.
+struct Screenshot {
+    fs::path name;
+    Bitmap picture;
+};
+
 class GameTest : public ::testing::Test {
 protected:
     GameTest();
@@ -69,6 +83,8 @@ protected:
     void press(const std::string& key);
     void key_down(const std::string& key);
     void key_up(const std::string& key);
+    // Several keys in one go, a few milliseconds apart, in order.
+    void type(const std::vector<std::string>& keys);
 
     std::optional<int> wait_for_exit(Milliseconds timeout = EXIT_TIMEOUT);
     bool game_running();
@@ -81,6 +97,31 @@ protected:
     std::optional<fs::path> wait_for_new_bmp(const std::vector<fs::path>& before,
                                              Milliseconds timeout = FILE_TIMEOUT) const;
 
+    // What the window shows now.
+    std::optional<Bitmap> capture();
+    // Captures the window until a frame satisfies `shows` and returns that frame; fails the test
+    // when none does in time.
+    std::optional<Bitmap> wait_for_frame(const std::function<bool(const Bitmap&)>& shows,
+                                         Milliseconds timeout = FRAME_TIMEOUT);
+    std::optional<Bitmap> wait_for_screen(Screen screen, Milliseconds timeout = FRAME_TIMEOUT);
+    std::optional<Bitmap> wait_for_main_menu(int highlighted_entry);
+    std::optional<Bitmap> wait_for_options(int highlighted_line);
+    // Enter on the main menu, whose "Start Game" must be highlighted; true once the countdown is
+    // over, so that keys count from then on.
+    bool start_game();
+    // F2 during a game: the game saves the frame it showed last, so wait for the frame wanted
+    // to be shown first.
+    std::optional<Screenshot> take_screenshot();
+
+    // From the main menu with "Start Game" highlighted to the options screen.
+    bool open_options();
+    // Moves the highlight down to the options line and presses Enter on it.
+    void choose_option(int option);
+    // Chooses "Save Settings" and returns the whole file the game writes.
+    std::string save_settings();
+
+    const ScreenPictures& pictures();
+
     const XServer& x_server() const { return *x_; }
 
 private:
@@ -91,4 +132,7 @@ private:
     fs::path folder_;
     std::unique_ptr<Process> game_;
     unsigned long window_ = 0;
+    std::unique_ptr<ScreenPictures> pictures_;
+    // The options line that the game highlights, as this fixture moved it.
+    int option_highlighted_ = 0;
 };

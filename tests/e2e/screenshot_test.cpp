@@ -1,14 +1,16 @@
-#include <SDL.h>
-#include <SDL_image.h>
-
-#include <chrono>
-#include <cstring>
 #include <ctime>
 #include <string>
 
 #include "e2e/gametest.h"
 
 namespace {
+
+// With the I-Cheat randomizer every piece is an I, which spawns flat, four cells wide.
+constexpr const char* ONLY_I_PIECES = "Randomizer=I-Cheat\n";
+constexpr int I_WIDTH = 4;
+// The cell sheet's tile for I pieces, in the default colours and in the ARS colours.
+constexpr int I_TILE = 0;
+constexpr int I_TILE_ARS = 3;
 
 std::string local_date() {
     const std::time_t now = std::time(nullptr);
@@ -17,76 +19,74 @@ std::string local_date() {
     return date;
 }
 
-// The game's backdrop picture, to compare the screenshot with where nothing is drawn over it.
-class Picture {
-public:
-    explicit Picture(const fs::path& path) : surface_(IMG_Load(path.c_str())) {}
-    ~Picture() { SDL_FreeSurface(surface_); }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
-
-    bool loaded() const { return surface_ != nullptr; }
-    // x to the right, y down from the top edge.
-    Rgb at(int x, int y) const {
-        const Uint8* bytes = static_cast<const Uint8*>(surface_->pixels) + y * surface_->pitch +
-                             x * surface_->format->BytesPerPixel;
-        Uint32 value = 0;
-        std::memcpy(&value, bytes, surface_->format->BytesPerPixel);
-        Rgb colour;
-        SDL_GetRGB(value, surface_->format, &colour.r, &colour.g, &colour.b);
-        return colour;
-    }
-
-private:
-    SDL_Surface* surface_;
-};
+// How many pixels of the cell differ from the cell sheet's tile.
+int differences_from_tile(const Bitmap& frame, const Area& cell, const ScreenPictures& pictures, int tile,
+                          bool big) {
+    int differences = 0;
+    for (int y = 0; y < cell.height; ++y)
+        for (int x = 0; x < cell.width; ++x)
+            differences += frame.at_game(cell.x + x, cell.y + y) != pictures.tile(tile, x, y, big);
+    return differences;
+}
 
 }  // namespace
 
 using Screenshots = GameTest;
 
-TEST_F(Screenshots, F2DuringPlaySavesTheShownFrameUnderAFreshName) {
-    start();
-    ASSERT_NE(window(), 0u);
+TEST_F(Screenshots, F2InMidGameSavesTheFieldAsShownInTheColoursOfTheCellSheet) {
+    for (bool ars : {false, true}) {
+        SCOPED_TRACE(ars ? "ARS colours" : "default colours");
+        for (const fs::path& earlier : bmp_files()) fs::remove(folder() / earlier);
+        write_settings(std::string(NO_SOUND) + ONLY_I_PIECES + (ars ? "ARS=TRUE\n" : ""));
+        start();
+        ASSERT_TRUE(start_game());
+        const std::string date_before = local_date();
+        press("a");
+        // F2 saves the frame shown last: wait for the one with the piece in the field.
+        ASSERT_TRUE(wait_for_frame([this](const Bitmap& frame) {
+            return pixels_differing(frame, field_cell(0, 0), pictures().backdrop(false)) > 0;
+        }));
+        const std::optional<Screenshot> shot = take_screenshot();
+        ASSERT_TRUE(shot);
+        const std::string date_after = local_date();
 
-    // Keys are discarded during the three-second countdown; keep asking until play has begun.
-    const std::string date_before = local_date();
-    std::optional<fs::path> first;
-    const auto deadline = std::chrono::steady_clock::now() + WINDOW_TIMEOUT;
-    while (!first && std::chrono::steady_clock::now() < deadline) {
-        press("F2");
-        first = wait_for_new_bmp({}, Milliseconds(500));
+        const std::string tail = "_10-Key_40Lines.bmp";
+        EXPECT_TRUE(shot->name == date_before + tail || shot->name == date_after + tail) << shot->name;
+        ASSERT_EQ(shot->picture.width(), 640);
+        ASSERT_EQ(shot->picture.height(), 480);
+        for (int column = 0; column < I_WIDTH; ++column)
+            EXPECT_EQ(differences_from_tile(shot->picture, field_cell(column, 0), pictures(), ars ? I_TILE_ARS : I_TILE,
+                                            false),
+                      0)
+                << column;
+        EXPECT_EQ(pixels_differing(shot->picture, field_cell(I_WIDTH, 0), pictures().backdrop(false)), 0);
+        EXPECT_EQ(pixels_differing(shot->picture, field_cell(0, 1), pictures().backdrop(false)), 0);
+
+        type({"Escape", "Escape"});
+        EXPECT_EQ(wait_for_exit(), 0);
     }
-    ASSERT_TRUE(first);
-    const std::string date_after = local_date();
-    const std::string name = first->string();
-    const std::string tail = "_10-Key_40Lines.bmp";
-    EXPECT_TRUE(name == date_before + tail || name == date_after + tail) << name;
+}
 
-    // A slow machine may have taken more than one shot while the loop above waited.
-    const std::vector<fs::path> before = bmp_files();
-    press("F2");
-    const std::optional<fs::path> next = wait_for_new_bmp(before);
-    ASSERT_TRUE(next);
-    const std::string base = name.substr(0, name.size() - 4);
-    EXPECT_EQ(next->string(), base + "_" + std::to_string(before.size() + 1) + ".bmp");
-
-    const std::optional<Bitmap> shot = Bitmap::load((folder() / name).string());
+TEST_F(Screenshots, BigModeDrawsTheFieldInFortyPixelCells) {
+    write_settings(std::string(NO_SOUND) + ONLY_I_PIECES + "BigMode=TRUE\n");
+    start();
+    ASSERT_TRUE(start_game());
+    // f is the 10-key scheme's key for the big field's column 0.
+    press("f");
+    ASSERT_TRUE(wait_for_frame([this](const Bitmap& frame) {
+        return pixels_differing(frame, field_cell(0, 0, BIG_CELL), pictures().backdrop(true)) > 0;
+    }));
+    const std::optional<Screenshot> shot = take_screenshot();
     ASSERT_TRUE(shot);
-    ASSERT_EQ(shot->width(), 640);
-    ASSERT_EQ(shot->height(), 480);
-    const Picture backdrop(folder() / "img" / "backdrop.png");
-    ASSERT_TRUE(backdrop.loaded());
-    // Right edge, and a row under the settings summary: nothing is drawn there.
-    for (int y = 0; y < 480; ++y) ASSERT_EQ(shot->at_window(635, y), backdrop.at(635, y)) << y;
-    for (int x = 0; x < 110; ++x)
-        ASSERT_EQ(shot->at_game(x, 300), backdrop.at(x, 479 - 300)) << x;
-    // The active piece stands in its box over the backdrop.
-    int covered = 0;
-    for (int y = 389; y < 469; ++y)
-        for (int x = 440; x < 520; ++x) covered += shot->at_game(x, y) != backdrop.at(x, 479 - y);
-    EXPECT_GE(covered, 4 * 20 * 20);
 
-    press("Escape");
+    const std::string tail = "_10-Key_40Lines_BIG.bmp";
+    EXPECT_EQ(shot->name.string().substr(shot->name.string().size() - tail.size()), tail) << shot->name;
+    for (int column = 0; column < I_WIDTH; ++column)
+        EXPECT_EQ(differences_from_tile(shot->picture, field_cell(column, 0, BIG_CELL), pictures(), I_TILE, true), 0)
+            << column;
+    EXPECT_EQ(pixels_differing(shot->picture, field_cell(I_WIDTH, 0, BIG_CELL), pictures().backdrop(true)), 0);
+    EXPECT_EQ(pixels_differing(shot->picture, field_cell(0, 1, BIG_CELL), pictures().backdrop(true)), 0);
+
+    type({"Escape", "Escape"});
     EXPECT_EQ(wait_for_exit(), 0);
 }

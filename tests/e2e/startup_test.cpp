@@ -18,7 +18,7 @@ std::string path_with(const fs::path& directory) {
 
 using StartUp = GameTest;
 
-TEST_F(StartUp, OpensItsWindowWithTitleAndIconAndEscapeDuringTheCountdownEndsIt) {
+TEST_F(StartUp, OpensItsWindowWithTitleAndIconOnTheMainMenuAndEscapeThereEndsIt) {
     start();
     const unsigned long id = window();
     ASSERT_NE(id, 0u);
@@ -26,6 +26,7 @@ TEST_F(StartUp, OpensItsWindowWithTitleAndIconAndEscapeDuringTheCountdownEndsIt)
                                      x_server().environment());
     EXPECT_EQ(name.output, std::string(WINDOW_TITLE) + "\n");
     EXPECT_TRUE(x_server().window_has_icon(id));
+    EXPECT_TRUE(wait_for_main_menu(MAIN_START_GAME));
 
     press("Escape");
     EXPECT_EQ(wait_for_exit(), 0);
@@ -41,6 +42,7 @@ TEST_F(StartUp, ClosingTheWindowEndsTheProgram) {
 }
 
 TEST_F(StartUp, AMissingIconIsIgnored) {
+    write_settings(NO_SOUND);
     fs::remove(folder() / "img" / "icon32.bmp");
     start();
     const unsigned long id = window();
@@ -68,6 +70,7 @@ TEST_F(StartUp, AVideoDriverWithoutOpenGlCannotSetTheVideoMode) {
 
 // The icon comes from img/ beside the executable, so it shows that the files were found.
 TEST_F(StartUp, FindsItsFilesThroughARelativePathFromAnotherDirectory) {
+    write_settings(NO_SOUND);
     start(GameStart().run("../game/tapfall").from(make_directory("elsewhere")));
     const unsigned long id = window();
     ASSERT_NE(id, 0u);
@@ -77,6 +80,7 @@ TEST_F(StartUp, FindsItsFilesThroughARelativePathFromAnotherDirectory) {
 }
 
 TEST_F(StartUp, FindsItsFilesWhenStartedByNameFromPath) {
+    write_settings(NO_SOUND);
     start(GameStart()
               .run("tapfall")
               .from(make_directory("elsewhere"))
@@ -89,6 +93,7 @@ TEST_F(StartUp, FindsItsFilesWhenStartedByNameFromPath) {
 }
 
 TEST_F(StartUp, FindsItsFilesWhenStartedThroughASymlinkOnPath) {
+    write_settings(NO_SOUND);
     const fs::path links = make_directory("links");
     fs::create_symlink(game_path(), links / "tapfall-game");
     start(GameStart()

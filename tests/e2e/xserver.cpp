@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -14,6 +15,13 @@ namespace {
 constexpr int READY_TIMEOUT_MS = 10000;
 
 // The number Xvfb writes to the descriptor once it is ready, or -1.
+uint8_t channel(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) return 0;
+    int shift = 0;
+    while (!(mask >> shift & 1)) ++shift;
+    return uint8_t(((pixel & mask) >> shift) * 255 / (mask >> shift));
+}
+
 int read_display_number(int fd) {
     std::string text;
     char c;
@@ -30,9 +38,11 @@ XServer::XServer() {
     // Only the write end may reach Xvfb, so that the read end sees the end of the pipe if
     // Xvfb dies before it is ready.
     fcntl(pipe_fds[0], F_SETFD, FD_CLOEXEC);
+    // Without -noreset the server resets whenever its last client leaves, as each xdotool call
+    // does while the game starts; a game connecting during such a reset cannot open the display.
     Launch launch{"Xvfb",
-                  {"Xvfb", "-displayfd", std::to_string(pipe_fds[1]), "-screen", "0", "800x600x24",
-                   "-nolisten", "tcp"},
+                  {"Xvfb", "-displayfd", std::to_string(pipe_fds[1]), "-noreset", "-screen", "0",
+                   "800x600x24", "-nolisten", "tcp"},
                   "/", {}, "", ""};
     server_ = std::make_unique<Process>(launch);
     close(pipe_fds[1]);
@@ -76,4 +86,33 @@ void XServer::request_close(unsigned long window) const {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(x, window, False, NoEventMask, &event);
     XCloseDisplay(x);
+}
+
+std::optional<Bitmap> XServer::capture(unsigned long window) const {
+    Display* x = XOpenDisplay(display_.c_str());
+    if (!x) return std::nullopt;
+    std::optional<Bitmap> picture;
+    XWindowAttributes attributes;
+    // Errors (a window that is gone or not yet mapped) must not end the test program.
+    XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    if (XGetWindowAttributes(x, window, &attributes)) {
+        if (XImage* image = XGetImage(x, window, 0, 0, unsigned(attributes.width),
+                                      unsigned(attributes.height), AllPlanes, ZPixmap)) {
+            std::vector<Rgb> pixels;
+            pixels.reserve(size_t(image->width) * size_t(image->height));
+            for (int row = 0; row < image->height; ++row) {
+                for (int column = 0; column < image->width; ++column) {
+                    const unsigned long pixel = XGetPixel(image, column, row);
+                    pixels.push_back({channel(pixel, image->red_mask), channel(pixel, image->green_mask),
+                                      channel(pixel, image->blue_mask)});
+                }
+            }
+            picture = Bitmap(image->width, image->height, std::move(pixels));
+            XDestroyImage(image);
+        }
+    }
+    XSync(x, False);
+    XSetErrorHandler(previous);
+    XCloseDisplay(x);
+    return picture;
 }

@@ -1,10 +1,12 @@
 // XServer: a private Xvfb for one test, on a display number the server picks itself, with
-// the few questions about its windows that the tests ask through Xlib.
+// the few questions about its windows that the tests ask through Xlib (icon, close, contents).
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "e2e/bitmap.h"
 #include "e2e/process.h"
 
 class XServer {
@@ -23,6 +25,8 @@ public:
     bool window_has_icon(unsigned long window) const;
     // What a window manager's close button does: asks the window to close (WM_DELETE_WINDOW).
     void request_close(unsigned long window) const;
+    // What the window shows now, read back from the server; nullopt when it cannot be read.
+    std::optional<Bitmap> capture(unsigned long window) const;
 
 private:
     std::string display_;
