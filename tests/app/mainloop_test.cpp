@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 #include "model/gameactions.h"
@@ -11,28 +10,6 @@
 #include "support/seams.h"
 
 namespace {
-
-// Which sound played at which tick, so that the countdown can be checked against the clock.
-class TimedSoundLog {
-public:
-    TimedSoundLog() {
-        set_sound_player([this](Mix_Chunk* chunk) { played_.emplace_back(chunk, ticks_now()); });
-    }
-    ~TimedSoundLog() { use_mixer_sound_player(); }
-    TimedSoundLog(const TimedSoundLog&) = delete;
-    TimedSoundLog& operator=(const TimedSoundLog&) = delete;
-
-    std::vector<uint32_t> times_of(const Mix_Chunk* chunk) const {
-        std::vector<uint32_t> times;
-        for (const auto& [played, at] : played_)
-            if (played == chunk) times.push_back(at);
-        return times;
-    }
-    size_t size() const { return played_.size(); }
-
-private:
-    std::vector<std::pair<Mix_Chunk*, uint32_t>> played_;
-};
 
 class GameLoop : public ::testing::Test {
 protected:
@@ -43,15 +20,12 @@ protected:
     std::vector<uint32_t> draws;
     std::vector<bool> drawn_while_started;
 
-    // Keeps playing until the clock reaches `until`, then answers `result`.
-    FrameSteps play_until(uint32_t until, int result = INPUT_LEAVE_GAME) {
-        return play_until(until, result, [](GameState&, Resources&) {});
-    }
-    template <typename OnFrame>
-    FrameSteps play_until(uint32_t until, int result, OnFrame on_frame) {
-        return FrameSteps{[this, until, result, on_frame](GameState& s, Resources& r) {
+    // Keeps playing, doing on_frame each frame, until the clock reaches `until`; then answers `result`.
+    FrameSteps play_until(uint32_t until, int result = INPUT_LEAVE_GAME,
+                          std::function<void(GameState&)> on_frame = [](GameState&) {}) {
+        return FrameSteps{[until, result, on_frame](GameState& s, Resources&) {
                               if (ticks_now() >= until) return result;
-                              on_frame(s, r);
+                              on_frame(s);
                               return int(INPUT_CONTINUE);
                           },
                           [this](GameState& s, Resources&) {
@@ -61,8 +35,7 @@ protected:
     }
 };
 
-void expect_within_a_frame_after(const std::vector<uint32_t>& times,
-                                 const std::vector<uint32_t>& expected) {
+void expect_within_a_frame_after(const std::vector<uint32_t>& times, const std::vector<uint32_t>& expected) {
     ASSERT_EQ(times.size(), expected.size());
     for (size_t i = 0; i < times.size(); ++i) {
         EXPECT_GE(times[i], expected[i]) << "sound " << i;
@@ -72,43 +45,12 @@ void expect_within_a_frame_after(const std::vector<uint32_t>& times,
 
 }  // namespace
 
-TEST_F(GameLoop, CountdownBeepsEachSecondThenStartsPlayAtThreeSeconds) {
-    TimedSoundLog timed;
-    EXPECT_TRUE(run_game_loop(state, resources, play_until(5000)));
-
-    EXPECT_EQ(state.countdown_ticks, 1000u);
-    expect_within_a_frame_after(timed.times_of(resources.countdownSound), {1000, 2000, 3000});
-    expect_within_a_frame_after(timed.times_of(resources.countdownStartSound), {4000});
-    EXPECT_EQ(timed.size(), 4u);
-    EXPECT_TRUE(state.started);
-    EXPECT_EQ(state.start_ticks, timed.times_of(resources.countdownStartSound)[0]);
-}
-
-TEST_F(GameLoop, PlayBeginsWithASnapshotThatCannotBeRewound) {
-    state.history_valid = true;
-    run_game_loop(state, resources, play_until(4100));
-    EXPECT_FALSE(state.history_valid);
-    EXPECT_TRUE(state.history.started);
-    EXPECT_EQ(state.history.start_ticks, state.start_ticks);
-}
-
-TEST_F(GameLoop, SilentWhenSoundIsOff) {
-    state.sound = false;
-    state.game_mode = GAME_MODE_2_MINUTES;
-    run_game_loop(state, resources, play_until(1000 + COUNTDOWN_MS + TWO_MINUTES_MS + 100));
-    EXPECT_TRUE(state.finished);
-    EXPECT_TRUE(sounds.played().empty());
-}
-
-TEST_F(GameLoop, EscapeDuringTheCountdownLeavesAtOnce) {
+TEST_F(GameLoop, EscapeLeavesAndClosingTheWindowQuitsDuringTheCountdownOrPlay) {
     EXPECT_TRUE(run_game_loop(state, resources, play_until(0)));
     EXPECT_FALSE(state.started);
     EXPECT_TRUE(draws.empty());
     EXPECT_EQ(clock.now(), 1000u);
     EXPECT_EQ(sounds.count(resources.countdownSound), 1);
-}
-
-TEST_F(GameLoop, ClosingTheWindowQuits) {
     EXPECT_FALSE(run_game_loop(state, resources, play_until(2500, INPUT_QUIT)));
     EXPECT_FALSE(run_game_loop(state, resources, play_until(6000, INPUT_QUIT)));
     EXPECT_TRUE(state.started);
@@ -130,51 +72,58 @@ TEST_F(GameLoop, FramesAreSixteenMillisecondsApartUnlessDrawingTakesLonger) {
     for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(draws[i] - draws[i - 1], 40u);
 }
 
-TEST_F(GameLoop, RestartingDuringPlayCountsDownAgainWithoutDrawingTheResetFrame) {
-    TimedSoundLog timed;
+TEST_F(GameLoop, CountsDownBeepingEachSecondThenPlaysAndARestartCountsDownAgainUndrawn) {
     bool restarted = false;
-    auto restart_once = [&restarted](GameState& s, Resources&) {
+    auto restart_once = [&restarted](GameState& s) {
         if (s.started && ticks_now() >= 6000 && !restarted) {
             restarted = true;
             s.reset();
+            s.history_valid = true;
         }
     };
-    run_game_loop(state, resources, play_until(12000, INPUT_LEAVE_GAME, restart_once));
-
+    EXPECT_TRUE(run_game_loop(state, resources, play_until(12000, INPUT_LEAVE_GAME, restart_once)));
     ASSERT_TRUE(restarted);
-    EXPECT_GE(state.countdown_ticks, 6000u);
-    EXPECT_LT(state.countdown_ticks, 6000 + FRAME_MS);
-    auto beeps = timed.times_of(resources.countdownSound);
-    ASSERT_EQ(beeps.size(), 6u);
-    EXPECT_EQ(beeps[3], state.countdown_ticks);
-    expect_within_a_frame_after(timed.times_of(resources.countdownStartSound),
-                                {4000, state.countdown_ticks + COUNTDOWN_MS});
+    const uint32_t again = state.countdown_ticks;
+    EXPECT_GE(again, 6000u);
+    EXPECT_LT(again, 6000 + FRAME_MS);
+    expect_within_a_frame_after(sounds.times_of(resources.countdownSound),
+                                {1000, 2000, 3000, again, again + 1000, again + 2000});
+    expect_within_a_frame_after(sounds.times_of(resources.countdownStartSound), {4000, again + COUNTDOWN_MS});
+    EXPECT_EQ(sounds.played().size(), 8u);
+    EXPECT_EQ(state.start_ticks, sounds.times_of(resources.countdownStartSound)[1]);
+    // Play begins with a snapshot that an undo cannot reach back into the countdown with.
+    EXPECT_FALSE(state.history_valid);
+    EXPECT_TRUE(state.history.started);
+    EXPECT_EQ(state.history.start_ticks, state.start_ticks);
     // The frame that saw the restart drew nothing: the next drawing is the new countdown's.
     int restarts_drawn = 0;
     for (size_t i = 1; i < draws.size(); ++i) {
         if (drawn_while_started[i - 1] && !drawn_while_started[i]) {
             ++restarts_drawn;
-            EXPECT_EQ(draws[i], state.countdown_ticks);
+            EXPECT_EQ(draws[i], again);
         }
     }
     EXPECT_EQ(restarts_drawn, 1);
 }
 
-TEST_F(GameLoop, ATwoMinuteGameEndsAtExactlyTwoMinutesWithOneHurryAndOneFinish) {
-    TimedSoundLog timed;
+TEST_F(GameLoop, ATwoMinuteGameEndsAtTwoMinutesWithOneHurryAndOneFinishHeardOnlyWithSound) {
     state.game_mode = GAME_MODE_2_MINUTES;
-    run_game_loop(state, resources, play_until(1000 + COUNTDOWN_MS + TWO_MINUTES_MS + 5000));
-
-    EXPECT_TRUE(state.finished);
-    EXPECT_EQ(state.end_ticks - state.start_ticks, TWO_MINUTES_MS);
-    auto hurry = timed.times_of(resources.hurrySound);
-    ASSERT_EQ(hurry.size(), 1u);
-    EXPECT_GE(hurry[0], state.start_ticks + TWO_MINUTES_MS - HURRY_MS);
-    EXPECT_LT(hurry[0], state.start_ticks + TWO_MINUTES_MS - HURRY_MS + FRAME_MS);
-    auto finish = timed.times_of(resources.finishSound);
-    ASSERT_EQ(finish.size(), 1u);
-    EXPECT_GE(finish[0], state.end_ticks);
-    EXPECT_TRUE(state.screenshot_pending);
+    for (bool sound : {true, false}) {
+        state.sound = sound;
+        state.reset();
+        sounds.clear();
+        run_game_loop(state, resources, play_until(clock.now() + COUNTDOWN_MS + TWO_MINUTES_MS + 5000));
+        EXPECT_TRUE(state.finished);
+        EXPECT_EQ(state.end_ticks - state.start_ticks, TWO_MINUTES_MS);
+        EXPECT_TRUE(state.screenshot_pending);
+        if (!sound) {
+            EXPECT_TRUE(sounds.played().empty());
+            continue;
+        }
+        expect_within_a_frame_after(sounds.times_of(resources.hurrySound),
+                                    {state.start_ticks + TWO_MINUTES_MS - HURRY_MS});
+        expect_within_a_frame_after(sounds.times_of(resources.finishSound), {state.end_ticks});
+    }
 }
 
 class TwoMinuteClock : public ::testing::Test {
@@ -196,53 +145,39 @@ protected:
     }
 };
 
-TEST_F(TwoMinuteClock, HurriesOnceWhenTenSecondsOrLessRemain) {
-    tick_at(109999);
-    EXPECT_FALSE(state.hurry);
-    tick_at(110000);
-    EXPECT_TRUE(state.hurry);
-    tick_at(115000);
-    EXPECT_EQ(sounds.count(resources.hurrySound), 1);
-    EXPECT_FALSE(state.finished);
+TEST_F(TwoMinuteClock, HurriesOnceInTheLastTenSecondsAndFinishesAtExactlyTwoMinutes) {
+    for (bool auto_screenshot : {true, false}) {
+        state.reset();
+        state.started = true;
+        state.auto_screenshot = auto_screenshot;
+        sounds.clear();
+        tick_at(109999);
+        EXPECT_FALSE(state.hurry);
+        tick_at(110000);
+        EXPECT_TRUE(state.hurry);
+        tick_at(119999);
+        EXPECT_FALSE(state.finished);
+        tick_at(120345);
+        EXPECT_TRUE(state.finished);
+        EXPECT_EQ(state.end_ticks, START + TWO_MINUTES_MS);
+        tick_at(121000);
+        EXPECT_EQ(state.end_ticks, START + TWO_MINUTES_MS);
+        EXPECT_EQ(state.screenshot_pending, auto_screenshot);
+        EXPECT_EQ(sounds.played(), (std::vector<Mix_Chunk*>{resources.hurrySound, resources.finishSound}));
+    }
 }
 
-TEST_F(TwoMinuteClock, FinishesAtTwoMinutesHoweverLateTheFrameComes) {
-    state.hurry = true;
-    tick_at(119999);
-    EXPECT_FALSE(state.finished);
-    tick_at(120345);
-    EXPECT_TRUE(state.finished);
-    EXPECT_EQ(state.end_ticks, START + TWO_MINUTES_MS);
-    tick_at(121000);
-    EXPECT_EQ(state.end_ticks, START + TWO_MINUTES_MS);
-    EXPECT_EQ(sounds.count(resources.finishSound), 1);
-}
-
-TEST_F(TwoMinuteClock, AutomaticScreenshotOnlyWhenEnabled) {
-    state.auto_screenshot = false;
-    tick_at(TWO_MINUTES_MS);
-    EXPECT_TRUE(state.finished);
-    EXPECT_FALSE(state.screenshot_pending);
-}
-
-TEST_F(TwoMinuteClock, NoHurryWarningOnceTheTwoMinutesAreOver) {
+TEST_F(TwoMinuteClock, AGameUndoneAfterTheEndIsFinishedAgainButNotHurried) {
     state.finished = true;
-    tick_at(TWO_MINUTES_MS + 1);
-    tick_at(TWO_MINUTES_MS + 60000);
+    tick_at(TWO_MINUTES_MS + 10);
     EXPECT_FALSE(state.hurry);
     EXPECT_TRUE(sounds.played().empty());
-}
-
-TEST_F(TwoMinuteClock, AnUndoneFinishIsFinishedAgainOnTheNextFrame) {
-    state.hurry = true;
-    tick_at(TWO_MINUTES_MS + 10);
     state.finished = false;
-    state.screenshot_pending = false;
     tick_at(TWO_MINUTES_MS + 500);
     EXPECT_TRUE(state.finished);
     EXPECT_TRUE(state.screenshot_pending);
     EXPECT_EQ(state.end_ticks, START + TWO_MINUTES_MS);
-    EXPECT_EQ(sounds.count(resources.finishSound), 2);
+    EXPECT_EQ(sounds.played(), std::vector<Mix_Chunk*>{resources.finishSound});
 }
 
 TEST_F(TwoMinuteClock, WorksAcrossTheWrapOfTheTickCounter) {
@@ -259,19 +194,16 @@ TEST_F(TwoMinuteClock, LeavesTheOtherModesAndTheCountdownAlone) {
     for (int mode : {GAME_MODE_40_LINES, GAME_MODE_ENDLESS}) {
         state.game_mode = mode;
         tick_at(TWO_MINUTES_MS + 1);
-        EXPECT_FALSE(state.finished);
-        EXPECT_FALSE(state.hurry);
     }
     state.game_mode = GAME_MODE_2_MINUTES;
     state.started = false;
     tick_at(TWO_MINUTES_MS + 1);
-    EXPECT_FALSE(state.finished);
+    EXPECT_FALSE(state.finished || state.hurry);
 }
 
 TEST(FramePacing, SleepsTheRestOfSixteenMillisecondsOnlyForFastFrames) {
     FakeClock clock;
-    const std::pair<uint32_t, uint32_t> took_then_now[] = {
-        {0, 16}, {1, 16}, {15, 16}, {16, 16}, {17, 17}, {40, 40}};
+    const std::pair<uint32_t, uint32_t> took_then_now[] = {{0, 16}, {1, 16}, {15, 16}, {16, 16}, {17, 17}, {40, 40}};
     for (auto [took, now] : took_then_now) {
         clock.set(100 + took);
         pace_frame(100);

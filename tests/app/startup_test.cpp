@@ -2,23 +2,18 @@
 
 #include <gtest/gtest.h>
 
-TEST(ProgramDirectory, APathWithASlashNamesItsOwnDirectory) {
-    EXPECT_EQ(program_directory("./tapfall", "/opt/games/tapfall"), ".");
-    EXPECT_EQ(program_directory("../game/tapfall", "/opt/games/tapfall"), "../game");
-    EXPECT_EQ(program_directory("/opt/games/tapfall", ""), "/opt/games");
-    EXPECT_EQ(program_directory("a/b/c/tapfall", ""), "a/b/c");
-}
-
-TEST(ProgramDirectory, AProgramInTheRootDirectoryChangesIntoTheRoot) {
-    EXPECT_EQ(program_directory("/tapfall", ""), "/");
-}
-
-TEST(ProgramDirectory, ABareNameFoundOnPathUsesTheResolvedExecutable) {
-    EXPECT_EQ(program_directory("tapfall", "/opt/games/tapfall"), "/opt/games");
-    EXPECT_EQ(program_directory("tf", "/opt/games/tapfall"), "/opt/games");
-    EXPECT_EQ(program_directory("", "/opt/games/tapfall"), "/opt/games");
-}
-
-TEST(ProgramDirectory, ABareNameWithoutAKnownExecutableStaysPut) {
-    EXPECT_EQ(program_directory("tapfall", ""), "");
+TEST(ProgramDirectory, IsTheDirectoryOfTheInvokedPathOrElseOfTheResolvedExecutable) {
+    const char* const cases[][3] = {
+        // invoked as, resolved executable, directory to change into
+        {"./tapfall", "/opt/games/tapfall", "."},
+        {"../game/tapfall", "/opt/games/tapfall", "../game"},
+        {"/opt/games/tapfall", "", "/opt/games"},
+        {"a/b/c/tapfall", "", "a/b/c"},
+        {"/tapfall", "", "/"},
+        {"tapfall", "/opt/games/tapfall", "/opt/games"},
+        {"tf", "/opt/games/tapfall", "/opt/games"},
+        {"", "/opt/games/tapfall", "/opt/games"},
+        {"tapfall", "", ""}};
+    for (const auto& [invoked, resolved, directory] : cases)
+        EXPECT_EQ(program_directory(invoked, resolved), directory) << invoked << " " << resolved;
 }

@@ -4,15 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
-#include <png.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,74 +65,45 @@ const PictureSpec PICTURES[] = {
     {"cellhighlight", 20, 20, true},
 };
 
-std::vector<std::string> expected_files() {
-    std::vector<std::string> files = {"img/icon32.bmp", "img/icon32.png", "font/dejavumonosansbold.ttf"};
-    for (const PictureSpec& p : PICTURES) files.push_back(std::string("img/") + p.name + ".png");
-    for (const std::string& s : sound_names()) files.push_back("sfx/" + s + ".ogg");
-    return files;
-}
-
 std::string read_bytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A decoded PNG as 8-bit RGBA, rows top first, with the header facts the game cares about.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    png_byte color_type = 0;
-    png_byte bit_depth = 0;
-    std::vector<png_byte> rgba;
+// A generated picture as the game's loader, SDL_image, reads it.
+class Picture {
+public:
+    explicit Picture(const std::string& name) : surface(IMG_Load((fresh_output / "img" / (name + ".png")).c_str())) {}
+    ~Picture() { SDL_FreeSurface(surface); }
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
 
-    const png_byte* at(int x, int y) const { return &rgba[(size_t(y) * size_t(width) + size_t(x)) * 4]; }
+    // Red, green, blue and alpha at (x, y), rows counted from the top.
+    std::array<int, 4> at(int x, int y) const {
+        const int bytes = surface->format->BytesPerPixel;
+        Uint32 value = 0;
+        std::memcpy(&value, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bytes, bytes);
+        Uint8 r, g, b, a;
+        SDL_GetRGBA(value, surface->format, &r, &g, &b, &a);
+        return {r, g, b, a};
+    }
     int luminance(int x, int y) const {
-        const png_byte* p = at(x, y);
+        const auto p = at(x, y);
         return (p[0] * 30 + p[1] * 59 + p[2] * 11) / 100;
     }
     // Spread of luminance over a rectangle given in the game's upward coordinates.
     int spread(int x, int y, int w, int h) const {
         int lowest = 255, highest = 0;
-        for (int row = height - y - h; row < height - y; ++row)
+        for (int row = surface->h - y - h; row < surface->h - y; ++row)
             for (int col = x; col < x + w; ++col) {
                 lowest = std::min(lowest, luminance(col, row));
                 highest = std::max(highest, luminance(col, row));
             }
         return highest - lowest;
     }
-};
 
-Picture load_picture(const std::string& name) {
-    Picture picture;
-    const fs::path path = fresh_output / "img" / (name + ".png");
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return picture;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        std::fclose(file);
-        return Picture{};
-    }
-    png_init_io(png, file);
-    png_read_info(png, info);
-    picture.width = int(png_get_image_width(png, info));
-    picture.height = int(png_get_image_height(png, info));
-    picture.color_type = png_get_color_type(png, info);
-    picture.bit_depth = png_get_bit_depth(png, info);
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    picture.rgba.resize(size_t(picture.width) * size_t(picture.height) * 4);
-    std::vector<png_bytep> rows;
-    for (int y = 0; y < picture.height; ++y)
-        rows.push_back(&picture.rgba[size_t(y) * size_t(picture.width) * 4]);
-    png_read_image(png, rows.data());
-    png_destroy_read_struct(&png, &info, nullptr);
-    std::fclose(file);
-    return picture;
-}
+    SDL_Surface* const surface;
+};
 
 // Decoded sound: 16-bit samples of all channels interleaved.
 struct Sound {
@@ -145,9 +117,8 @@ struct Sound {
 
 Sound decode(const std::string& name) {
     Sound sound;
-    const fs::path path = fresh_output / "sfx" / (name + ".ogg");
     OggVorbis_File vf;
-    if (ov_fopen(path.c_str(), &vf) != 0) return sound;
+    if (ov_fopen((fresh_output / "sfx" / (name + ".ogg")).c_str(), &vf) != 0) return sound;
     sound.opened = true;
     const vorbis_info* info = ov_info(&vf, -1);
     sound.rate = info->rate;
@@ -165,64 +136,44 @@ Sound decode(const std::string& name) {
 
 // Sign changes per second of the first channel between two times: rises with the pitch.
 double crossing_rate(const Sound& sound, double from, double to) {
-    const size_t first = size_t(from * double(sound.rate));
-    const size_t last = size_t(to * double(sound.rate));
     int crossings = 0;
-    for (size_t i = first + 1; i < last; ++i) {
-        const short a = sound.samples[(i - 1) * size_t(sound.channels)];
-        const short b = sound.samples[i * size_t(sound.channels)];
-        if ((a < 0) != (b < 0)) ++crossings;
-    }
+    for (size_t i = size_t(from * double(sound.rate)) + 1; i < size_t(to * double(sound.rate)); ++i)
+        crossings += (sound.samples[(i - 1) * size_t(sound.channels)] < 0) !=
+                     (sound.samples[i * size_t(sound.channels)] < 0);
     return crossings / (to - from);
 }
 
 }  // namespace
 
-TEST(AssetFiles, EveryFileTheGameLoadsIsWritten) {
-    for (const std::string& file : expected_files()) {
-        const fs::path path = fresh_output / file;
-        ASSERT_TRUE(fs::is_regular_file(path)) << file;
-        EXPECT_GT(fs::file_size(path), 0u) << file;
-    }
-    EXPECT_EQ(read_bytes(fresh_output / "font/dejavumonosansbold.ttf"), read_bytes(ASSET_FONT_PATH));
-}
-
-TEST(AssetFiles, SameBytesAsTheFilesBesideTheGame) {
-    for (const std::string& file : expected_files()) {
+TEST(AssetFiles, EveryFileTheGameLoadsIsWrittenWithTheSameBytesAsBesideTheGame) {
+    std::vector<std::string> files = {"img/icon32.bmp", "img/icon32.png", "font/dejavumonosansbold.ttf"};
+    for (const PictureSpec& p : PICTURES) files.push_back(std::string("img/") + p.name + ".png");
+    for (const std::string& s : sound_names()) files.push_back("sfx/" + s + ".ogg");
+    for (const std::string& file : files) {
         const std::string fresh = read_bytes(fresh_output / file);
         EXPECT_FALSE(fresh.empty()) << file;
         EXPECT_TRUE(fresh == read_bytes(fs::path(TAPFALL_BIN_DIR) / file)) << file << " differs";
     }
+    EXPECT_EQ(read_bytes(fresh_output / "font/dejavumonosansbold.ttf"), read_bytes(ASSET_FONT_PATH));
 }
 
-TEST(Pictures, SizesAndPixelFormatsTheTextureLoaderAccepts) {
+TEST(Pictures, LoadWithTheirSizesAtThreeOrFourBytesPerPixel) {
     for (const PictureSpec& spec : PICTURES) {
-        const Picture p = load_picture(spec.name);
-        EXPECT_EQ(p.width, spec.width) << spec.name;
-        EXPECT_EQ(p.height, spec.height) << spec.name;
-        EXPECT_EQ(p.bit_depth, 8) << spec.name;
-        // 24-bit or 32-bit pixels only: the loader rejects paletted and grey images.
-        EXPECT_EQ(p.color_type, spec.translucent ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB)
-            << spec.name;
-    }
-}
-
-TEST(Pictures, SdlImageLoadsThemWithThreeOrFourBytesPerPixel) {
-    for (const PictureSpec& spec : PICTURES) {
-        const fs::path path = fresh_output / "img" / (std::string(spec.name) + ".png");
-        SDL_Surface* surface = IMG_Load(path.c_str());
-        ASSERT_NE(surface, nullptr) << spec.name;
-        EXPECT_EQ(surface->format->BytesPerPixel, spec.translucent ? 4 : 3) << spec.name;
-        SDL_FreeSurface(surface);
+        const Picture p(spec.name);
+        ASSERT_NE(p.surface, nullptr) << spec.name;
+        EXPECT_EQ(p.surface->w, spec.width) << spec.name;
+        EXPECT_EQ(p.surface->h, spec.height) << spec.name;
+        // The texture loader rejects paletted and grey images.
+        EXPECT_EQ(p.surface->format->BytesPerPixel, spec.translucent ? 4 : 3) << spec.name;
     }
 }
 
 TEST(Pictures, HighlightsAreTranslucentEverywhere) {
     for (const char* name : {"columnhighlight", "cellhighlight"}) {
-        const Picture p = load_picture(name);
-        ASSERT_FALSE(p.rgba.empty()) << name;
-        for (int y = 0; y < p.height; ++y)
-            for (int x = 0; x < p.width; ++x) {
+        const Picture p(name);
+        ASSERT_NE(p.surface, nullptr) << name;
+        for (int y = 0; y < p.surface->h; ++y)
+            for (int x = 0; x < p.surface->w; ++x) {
                 EXPECT_GT(p.at(x, y)[3], 0) << name << " at " << x << "," << y;
                 EXPECT_LT(p.at(x, y)[3], 255) << name << " at " << x << "," << y;
             }
@@ -230,12 +181,10 @@ TEST(Pictures, HighlightsAreTranslucentEverywhere) {
 }
 
 TEST(Pictures, CellSheetTilesAreDistinctFilledAndInTheSlotColours) {
-    const Picture small = load_picture("cellsheet");
-    const Picture big = load_picture("cellsheetbig");
-    ASSERT_FALSE(small.rgba.empty());
-    ASSERT_FALSE(big.rgba.empty());
+    const Picture small("cellsheet"), big("cellsheetbig");
+    ASSERT_TRUE(small.surface && big.surface);
     // Sheet order: I cyan, O yellow, S green, Z red, J blue, L orange, T purple.
-    auto family = [](const png_byte* c) {
+    auto family = [](const std::array<int, 4>& c) {
         const int r = c[0], g = c[1], b = c[2];
         if (b > r + 60 && g > r + 60) return "cyan";
         if (r > b + 100 && g > b + 100 && std::abs(r - g) < 60) return "yellow";
@@ -248,11 +197,11 @@ TEST(Pictures, CellSheetTilesAreDistinctFilledAndInTheSlotColours) {
     };
     const char* expected[7] = {"cyan", "yellow", "green", "red", "blue", "orange", "purple"};
     for (int k = 0; k < 7; ++k) {
-        const png_byte* centre = small.at(20 * k + 10, 10);
+        const auto centre = small.at(20 * k + 10, 10);
         EXPECT_STREQ(family(centre), expected[k]) << "tile " << k;
         EXPECT_STREQ(family(big.at(40 * k + 20, 20)), expected[k]) << "big tile " << k;
         for (int j = 0; j < k; ++j) {
-            const png_byte* other = small.at(20 * j + 10, 10);
+            const auto other = small.at(20 * j + 10, 10);
             const int distance = std::abs(centre[0] - other[0]) + std::abs(centre[1] - other[1]) +
                                  std::abs(centre[2] - other[2]);
             EXPECT_GT(distance, 90) << "tiles " << j << " and " << k;
@@ -260,7 +209,7 @@ TEST(Pictures, CellSheetTilesAreDistinctFilledAndInTheSlotColours) {
         // No pixel of a tile is left as dark background, edges included.
         for (int y = 0; y < 20; ++y)
             for (int x = 20 * k; x < 20 * k + 20; ++x) {
-                const png_byte* c = small.at(x, y);
+                const auto c = small.at(x, y);
                 EXPECT_GT(std::max({c[0], c[1], c[2]}), 40) << "tile " << k << " at " << x << "," << y;
             }
     }
@@ -268,43 +217,39 @@ TEST(Pictures, CellSheetTilesAreDistinctFilledAndInTheSlotColours) {
 
 TEST(Pictures, BackdropsFrameADarkWellAndLeaveTheGamesTextAreasCalm) {
     for (const char* name : {"backdrop", "backdropbig"}) {
-        const Picture p = load_picture(name);
-        ASSERT_FALSE(p.rgba.empty()) << name;
+        const Picture p(name);
+        ASSERT_NE(p.surface, nullptr) << name;
         // The well (220,40)-(420,440) is dark, and its frame is drawn just outside it.
         for (int y = 41; y < 440; y += 7) {
             EXPECT_LT(p.luminance(221 + (y % 180), 480 - y), 60) << name << " well at y " << y;
             EXPECT_GT(p.luminance(218, 480 - y), 90) << name << " left frame at y " << y;
             EXPECT_GT(p.luminance(421, 480 - y), 90) << name << " right frame at y " << y;
         }
-        // Where the game writes the statistics (ten 12-point characters at x = 125).
-        for (int y : {245, 205, 165, 125, 85, 45})
+        // Where the game writes the statistics (ten 12-point characters at x = 125), with
+        // their captions above them.
+        for (int y : {245, 205, 165, 125, 85, 45}) {
             EXPECT_LT(p.spread(125, y + 1, 75, 14), 16) << name << " statistic at y " << y;
+            EXPECT_GT(p.spread(118, y + 15, 84, 12), 60) << name << " caption above y " << y;
+        }
         // The settings summary, the version line and the countdown.
         EXPECT_LT(p.spread(0, 320, 112, 150), 24) << name;
         EXPECT_LT(p.spread(0, 0, 110, 16), 24) << name;
-        // Captions do stand beside every statistic.
-        for (int y : {245, 205, 165, 125, 85, 45})
-            EXPECT_GT(p.spread(118, y + 15, 84, 12), 60) << name << " caption above y " << y;
     }
 }
 
 TEST(Pictures, MenuScreensLeaveRoomForTheirText) {
-    const Picture menu = load_picture("menuscreen");
-    ASSERT_FALSE(menu.rgba.empty());
+    const Picture menu("menuscreen"), options("optionsscreen"), credits("creditsscreen");
+    ASSERT_TRUE(menu.surface && options.surface && credits.surface);
     EXPECT_LT(menu.spread(260, 178, 140, 82), 16);
-    const Picture options = load_picture("optionsscreen");
-    ASSERT_FALSE(options.rgba.empty());
     for (int y : {420, 405, 390, 375, 360, 345, 330, 315, 300, 285, 270, 255, 240, 225, 210, 195,
                   180, 150, 135, 120})
         EXPECT_LT(options.spread(36, y, 300, 16), 16) << "option line at y " << y;
     EXPECT_LT(options.spread(36, 38, 560, 62), 16);
-    for (const char* name : {"menuscreen", "optionsscreen", "creditsscreen"}) {
-        const Picture p = load_picture(name);
-        EXPECT_LT(p.spread(0, 0, 240, 16), 24) << name << " version line";
-    }
+    for (const Picture* p : {&menu, &options, &credits}) EXPECT_LT(p->spread(0, 0, 240, 16), 24) << "version line";
 }
 
-TEST(Sounds, EveryFileIsOggVorbisAt44100HzOfAShortPlausibleLength) {
+TEST(Sounds, EveryFileIsItsOwnOggVorbisSoundAt44100HzOfAShortPlausibleLength) {
+    std::set<std::string> seen;
     for (const std::string& name : sound_names()) {
         EXPECT_EQ(read_bytes(fresh_output / "sfx" / (name + ".ogg")).substr(0, 4), "OggS") << name;
         const Sound s = decode(name);
@@ -317,6 +262,8 @@ TEST(Sounds, EveryFileIsOggVorbisAt44100HzOfAShortPlausibleLength) {
         for (short v : s.samples) peak = std::max(peak, std::abs(int(v)));
         EXPECT_GT(peak, 3000) << name << " is almost silent";
         EXPECT_LT(peak, 32767) << name << " clips";
+        const std::string pcm(reinterpret_cast<const char*>(s.samples.data()), s.samples.size() * 2);
+        EXPECT_TRUE(seen.insert(pcm).second) << name << " repeats a sound";
     }
     // The quit sound has to end within the menu's 750 ms quit wait.
     EXPECT_LT(decode("menuquit").seconds(), 0.75);
@@ -331,15 +278,5 @@ TEST(Sounds, PlainDropsClimbInPitchFromLeftToRight) {
         const double rate = crossing_rate(s, 0.05, 0.2);
         EXPECT_GT(rate, previous * 1.05) << "column " << c;
         previous = rate;
-    }
-}
-
-TEST(Sounds, EachDropSoundIsItsOwn) {
-    std::vector<std::string> seen;
-    for (const std::string& name : sound_names()) {
-        const Sound s = decode(name);
-        std::string pcm(reinterpret_cast<const char*>(s.samples.data()), s.samples.size() * 2);
-        EXPECT_EQ(std::find(seen.begin(), seen.end(), pcm), seen.end()) << name << " repeats a sound";
-        seen.push_back(std::move(pcm));
     }
 }

@@ -8,22 +8,10 @@
 #include "model/gameactions.h"
 #include "model/gamestate.h"
 #include "support/fake_resources.h"
+#include "support/recording_input.h"
 #include "support/seams.h"
 
 namespace {
-
-class RecordingInput : public InputType {
-public:
-    explicit RecordingInput(std::vector<KeyCode>* keys) : keys_(keys) {}
-    void process_keypress(KeyCode key, GameState&, Resources&) override { keys_->push_back(key); }
-    void draw_column_highlights(float, float, Resources&, GameState&) override {}
-    void draw_key_legend(float, float, Resources&, GameState&) override {}
-    void draw_rotation_guide(GameState&, Resources&) override {}
-    std::string get_name() const override { return "Recording"; }
-
-private:
-    std::vector<KeyCode>* keys_;
-};
 
 // SDL's event queue needs the video subsystem; the dummy driver gives it without a window.
 class InputLogic : public ::testing::Test {
@@ -31,7 +19,7 @@ protected:
     FakeResources resources;
     SoundLog sounds;
     GameState state;
-    std::vector<KeyCode> delivered;
+    InputRecord delivered;
 
     static void SetUpTestSuite() {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -51,7 +39,7 @@ protected:
         while (SDL_PollEvent(&event)) {
         }
     }
-    static void push_key(KeyCode key, Uint8 type = SDL_KEYDOWN) {
+    static void push(KeyCode key, Uint8 type = SDL_KEYDOWN) {
         SDL_Event event = {};
         event.type = type;
         event.key.type = type;
@@ -59,71 +47,59 @@ protected:
         event.key.keysym.sym = SDLKey(key);
         ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
     }
-    static void push_quit() {
-        SDL_Event event = {};
-        event.type = SDL_QUIT;
-        ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
-    }
+    int process() { return process_input_logic(state, resources); }
 };
 
 }  // namespace
 
-TEST_F(InputLogic, DeliversEveryQueuedKeyInOrderThroughTheKeyConfiguration) {
+TEST_F(InputLogic, DeliversEveryQueuedKeyPressInOrderThroughTheKeyConfiguration) {
     state.key_config.bindings[10] = 'q';  // logical a on physical Q
     const KeyCode F1 = 282;
-    for (KeyCode key : {KeyCode('q'), KeyCode('7'), KEY_SPACE, F1}) push_key(key);
-
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_CONTINUE);
-    EXPECT_EQ(delivered, (std::vector<KeyCode>{'a', '7', KEY_SPACE, KEY_NONE}));
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_CONTINUE);
-    EXPECT_EQ(delivered.size(), 4u);
+    for (KeyCode key : {KeyCode('q'), KeyCode('7'), KEY_SPACE, F1}) push(key);
+    push('b', SDL_KEYUP);
+    EXPECT_EQ(process(), INPUT_CONTINUE);
+    EXPECT_EQ(delivered.keys, (std::vector<KeyCode>{'a', '7', KEY_SPACE, KEY_NONE}));
+    EXPECT_EQ(process(), INPUT_CONTINUE);
+    EXPECT_EQ(delivered.keys.size(), 4u);
 }
 
 TEST_F(InputLogic, KeysDuringTheCountdownAreDiscarded) {
     state.started = false;
-    push_key('a');
-    push_key(KEY_RETURN);
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_CONTINUE);
+    push('a');
+    push(KEY_RETURN);
+    EXPECT_EQ(process(), INPUT_CONTINUE);
     state.started = true;
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_CONTINUE);
-    EXPECT_TRUE(delivered.empty());
+    EXPECT_EQ(process(), INPUT_CONTINUE);
+    EXPECT_TRUE(delivered.keys.empty());
 }
 
-TEST_F(InputLogic, EscapeLeavesEvenDuringTheCountdownAndLeavesLaterEventsQueued) {
+TEST_F(InputLogic, EscapeCannotBeReboundAndLeavesEvenDuringTheCountdown) {
+    state.key_config.bindings[10] = KEY_ESCAPE;
     for (bool started : {false, true}) {
         state.started = started;
-        push_key(KEY_ESCAPE);
-        push_key('b');
-        EXPECT_EQ(process_input_logic(state, resources), INPUT_LEAVE_GAME);
+        push(KEY_ESCAPE, SDL_KEYUP);
+        push(KEY_ESCAPE);
+        push('b');
+        EXPECT_EQ(process(), INPUT_LEAVE_GAME);
         drain();
     }
-    EXPECT_TRUE(delivered.empty());
-    EXPECT_EQ(sounds.count(resources.menuCancelSound), 2);
-}
-
-TEST_F(InputLogic, EscapeCannotBeReboundOrSilencedOtherThanBySoundOff) {
-    state.key_config.bindings[10] = KEY_ESCAPE;
+    EXPECT_TRUE(delivered.keys.empty());
+    EXPECT_EQ(sounds.played(), std::vector<Mix_Chunk*>(2, resources.menuCancelSound));
     state.sound = false;
-    push_key(KEY_ESCAPE);
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_LEAVE_GAME);
-    EXPECT_TRUE(delivered.empty());
-    EXPECT_TRUE(sounds.played().empty());
+    push(KEY_ESCAPE);
+    EXPECT_EQ(process(), INPUT_LEAVE_GAME);
+    EXPECT_EQ(sounds.played().size(), 2u);
 }
 
 TEST_F(InputLogic, ClosingTheWindowQuitsAndLeavesTheRestQueued) {
-    push_key('a');
-    push_quit();
-    push_key('b');
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_QUIT);
-    EXPECT_EQ(delivered, (std::vector<KeyCode>{'a'}));
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_CONTINUE);
-    EXPECT_EQ(delivered, (std::vector<KeyCode>{'a', 'b'}));
+    push('a');
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&quit), 0) << SDL_GetError();
+    push('b');
+    EXPECT_EQ(process(), INPUT_QUIT);
+    EXPECT_EQ(delivered.keys, (std::vector<KeyCode>{'a'}));
+    EXPECT_EQ(process(), INPUT_CONTINUE);
+    EXPECT_EQ(delivered.keys, (std::vector<KeyCode>{'a', 'b'}));
     EXPECT_TRUE(sounds.played().empty());
-}
-
-TEST_F(InputLogic, KeyReleasesAreIgnored) {
-    push_key('a', SDL_KEYUP);
-    push_key(KEY_ESCAPE, SDL_KEYUP);
-    EXPECT_EQ(process_input_logic(state, resources), INPUT_CONTINUE);
-    EXPECT_TRUE(delivered.empty());
 }

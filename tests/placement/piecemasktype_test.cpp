@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -18,14 +19,22 @@ PieceMask mask_of(const std::string& system, int piece, Orientation orientation)
 std::string picture(const PieceMask& mask) {
     std::string text;
     for (int row = mask.get_height() - 1; row >= 0; --row) {
-        for (int column = 0; column < mask.get_width(); ++column)
-            text += mask.occupied(column, row) ? 'X' : '.';
+        for (int column = 0; column < mask.get_width(); ++column) text += mask.occupied(column, row) ? 'X' : '.';
         if (row > 0) text += '/';
     }
     return text;
 }
 
-// Widths of every shape, in the order UP, LEFT, RIGHT, DOWN.
+// In the order UP, LEFT, RIGHT, DOWN.
+const char* const SHAPES[PIECE_TYPES][4] = {
+    {"XXXX", "X/X/X/X", "X/X/X/X", "XXXX"},
+    {"XX/XX", "XX/XX", "XX/XX", "XX/XX"},
+    {".X./XXX", ".X/XX/.X", "X./XX/X.", "XXX/.X."},
+    {"..X/XXX", "XX/.X/.X", "X./X./XX", "XXX/X.."},
+    {"X../XXX", ".X/.X/XX", "XX/X./X.", "XXX/..X"},
+    {".XX/XX.", "X./XX/.X", "X./XX/.X", ".XX/XX."},
+    {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},
+};
 const int WIDTHS[PIECE_TYPES][4] = {
     {4, 1, 1, 4}, {2, 2, 2, 2}, {3, 2, 2, 3}, {3, 2, 2, 3}, {3, 2, 2, 3}, {3, 2, 2, 3}, {3, 2, 2, 3}};
 const int CENTER_AXES[PIECE_TYPES][4] = {
@@ -37,47 +46,38 @@ const int RIGHT_LOWEST_AXES[PIECE_TYPES][4] = {
 
 }  // namespace
 
-TEST(PieceShapes, MatchTheShapeTableForEveryPieceAndOrientation) {
-    const char* const expected[PIECE_TYPES][4] = {
-        {"XXXX", "X/X/X/X", "X/X/X/X", "XXXX"},
-        {"XX/XX", "XX/XX", "XX/XX", "XX/XX"},
-        {".X./XXX", ".X/XX/.X", "X./XX/X.", "XXX/.X."},
-        {"..X/XXX", "XX/.X/.X", "X./X./XX", "XXX/X.."},
-        {"X../XXX", ".X/.X/XX", "XX/X./X.", "XXX/..X"},
-        {".XX/XX.", "X./XX/.X", "X./XX/.X", ".XX/XX."},
-        {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},
-    };
-    for (const std::string& system : piece_mask_type_names()) {
-        for (int piece = 0; piece < PIECE_TYPES; ++piece) {
-            for (Orientation orientation : ORIENTATIONS) {
-                PieceMask mask = mask_of(system, piece, orientation);
-                EXPECT_EQ(picture(mask), expected[piece][orientation])
-                    << system << " piece " << piece << " orientation " << orientation;
-                int blocks = 0;
-                for (int cell : mask.cells) {
-                    EXPECT_TRUE(cell == 0 || cell == 1);
-                    blocks += cell;
-                }
-                EXPECT_EQ(blocks, 4);
-                EXPECT_EQ(mask.get_width(), WIDTHS[piece][orientation]);
+TEST(Placement, EverySystemGivesEachShapeWithItsAxisColumnAndBoxOffset) {
+    for (int piece = 0; piece < PIECE_TYPES; ++piece)
+        for (Orientation o : ORIENTATIONS) {
+            const int w = WIDTHS[piece][o];
+            // Axis column and box offset per system, in menu order.
+            const std::pair<int, int> expected[] = {{0, 0},
+                                                    {CENTER_AXES[piece][o], 1 - CENTER_AXES[piece][o]},
+                                                    {w - 1, 4 - w},
+                                                    {LEFT_LOWEST_AXES[piece][o], 0},
+                                                    {RIGHT_LOWEST_AXES[piece][o], 4 - w}};
+            for (size_t system = 0; system < piece_mask_type_names().size(); ++system) {
+                const std::string& name = piece_mask_type_names()[system];
+                const PieceMask mask = mask_of(name, piece, o);
+                SCOPED_TRACE(testing::Message() << name << " piece " << piece << " orientation " << o);
+                EXPECT_EQ(picture(mask), SHAPES[piece][o]);
+                EXPECT_EQ(mask.get_width(), w);
+                for (int cell : mask.cells) EXPECT_TRUE(cell == 0 || cell == 1);
+                EXPECT_EQ(std::count(std::begin(mask.cells), std::end(mask.cells), 1), 4);
+                EXPECT_EQ(mask.axis_column, expected[system].first);
+                EXPECT_EQ(mask.preview_offset, expected[system].second);
             }
         }
-    }
 }
 
-TEST(PieceShapes, AnUnknownOrientationIsTreatedAsUp) {
+TEST(Placement, AnUnknownOrientationIsUpAndAnUnknownPieceLeavesTheMaskAlone) {
     for (const std::string& system : piece_mask_type_names()) {
-        PieceMask odd = mask_of(system, PIECE_T, static_cast<Orientation>(7));
-        PieceMask up = mask_of(system, PIECE_T, UP);
+        const PieceMask odd = mask_of(system, PIECE_T, static_cast<Orientation>(7));
+        const PieceMask up = mask_of(system, PIECE_T, UP);
         EXPECT_EQ(picture(odd), picture(up)) << system;
         EXPECT_EQ(odd.axis_column, up.axis_column) << system;
         EXPECT_EQ(odd.preview_offset, up.preview_offset) << system;
-    }
-}
-
-TEST(PieceShapes, APieceOutsideTheSevenTypesLeavesTheMaskUntouched) {
-    for (const std::string& system : piece_mask_type_names()) {
-        for (int piece : {-1, 7, 1000}) {
+        for (int piece : {NO_PIECE, 7, 1000}) {
             PieceMask mask;
             mask.cells[5] = 9;
             mask.axis_column = 42;
@@ -89,50 +89,4 @@ TEST(PieceShapes, APieceOutsideTheSevenTypesLeavesTheMaskUntouched) {
             EXPECT_EQ(mask.preview_offset, -3);
         }
     }
-}
-
-TEST(PlacementAxes, EverySystemPutsItsAxisWhereItsRuleSays) {
-    for (int piece = 0; piece < PIECE_TYPES; ++piece) {
-        for (Orientation o : ORIENTATIONS) {
-            int w = WIDTHS[piece][o];
-            PieceMask left = mask_of(LEFT_PIECE_MASK_NAME, piece, o);
-            EXPECT_EQ(left.axis_column, 0);
-            EXPECT_EQ(left.preview_offset, 0);
-
-            PieceMask right = mask_of(RIGHT_PIECE_MASK_NAME, piece, o);
-            EXPECT_EQ(right.axis_column, w - 1);
-            EXPECT_EQ(right.preview_offset, 4 - w);
-
-            PieceMask center = mask_of(CENTER_PIECE_MASK_NAME, piece, o);
-            EXPECT_EQ(center.axis_column, CENTER_AXES[piece][o]) << piece << " " << o;
-            EXPECT_EQ(center.preview_offset, 1 - CENTER_AXES[piece][o]);
-
-            PieceMask left_lowest = mask_of(LEFT_LOWEST_PIECE_MASK_NAME, piece, o);
-            EXPECT_EQ(left_lowest.axis_column, LEFT_LOWEST_AXES[piece][o]) << piece << " " << o;
-            EXPECT_EQ(left_lowest.preview_offset, 0);
-
-            PieceMask right_lowest = mask_of(RIGHT_LOWEST_PIECE_MASK_NAME, piece, o);
-            EXPECT_EQ(right_lowest.axis_column, RIGHT_LOWEST_AXES[piece][o]) << piece << " " << o;
-            EXPECT_EQ(right_lowest.preview_offset, 4 - w);
-        }
-    }
-}
-
-TEST(PlacementAxes, CenterAlignedSAndZSitOneColumnApartInLeftAndRight) {
-    for (int piece : {PIECE_S, PIECE_Z}) {
-        PieceMask left = mask_of(CENTER_PIECE_MASK_NAME, piece, LEFT);
-        PieceMask right = mask_of(CENTER_PIECE_MASK_NAME, piece, RIGHT);
-        EXPECT_EQ(picture(left), picture(right));
-        EXPECT_EQ(left.axis_column, 1);
-        EXPECT_EQ(right.axis_column, 0);
-    }
-}
-
-TEST(PlacementRegistry, NamesRoundTripInMenuOrder) {
-    const std::vector<std::string> expected = {"Left-aligned", "Center-aligned", "Right-aligned",
-                                               "Leftmost lowest", "Rightmost lowest"};
-    EXPECT_EQ(piece_mask_type_names(), expected);
-    for (const std::string& name : expected) EXPECT_EQ(make_piece_mask_type(name)->get_name(), name);
-    EXPECT_EQ(make_piece_mask_type("left-aligned"), nullptr);
-    EXPECT_EQ(make_piece_mask_type(""), nullptr);
 }

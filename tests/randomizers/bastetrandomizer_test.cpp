@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <random>
 #include <set>
 #include <string>
@@ -43,7 +44,6 @@ protected:
 
 TEST_F(BastetTest, OnAnEmptyFieldEveryTypeIsACandidate) {
     EXPECT_EQ(dealt_for_numbers(14), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 0, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(bastet.get_name(), "Bastet");
 }
 
 TEST_F(BastetTest, OneHoleInTheBottomRowIsFilledByEverythingButTheO) {
@@ -80,15 +80,6 @@ TEST_F(BastetTest, SeveralTypesThatFitNowhereShareTheDeal) {
                                                       PIECE_Z}));
 }
 
-TEST_F(BastetTest, FullRowsLeftByAFinishedGameCountForEveryTypeAlike) {
-    // A finished game stops clearing rows, so more than four of them can be full.
-    for (int row = 0; row < 6; ++row) fill_row_except(row, {});
-    for (bool deep_drop : {false, true}) {
-        state.deep_drop = deep_drop;
-        EXPECT_EQ(dealt_for_numbers(7), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
-    }
-}
-
 TEST_F(BastetTest, DeepDropLetsPiecesReachACoveredHoleAndChangesTheScores) {
     // Row 0 is open in columns 0 and 1, and column 0 is covered. Only deep drop reaches under
     // the cover, where an S turned up or a J turned left completes the row.
@@ -101,21 +92,6 @@ TEST_F(BastetTest, DeepDropLetsPiecesReachACoveredHoleAndChangesTheScores) {
     state.deep_drop = true;
     EXPECT_EQ(dealt_for_numbers(5),
               (std::vector<int>{PIECE_I, PIECE_O, PIECE_T, PIECE_L, PIECE_Z}));
-}
-
-TEST_F(BastetTest, TheLiveGameIsNeverChanged) {
-    for (int row = 0; row < 12; ++row) fill_row_except(row, {row % 10});
-    fill_row_except(12, {3, 4, 5, 6});
-    const PlayField before = state.playfield;
-    const Piece active = state.active_piece;
-    const int lines = state.lines;
-    dealt_for_numbers(7);
-    for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
-        for (int row = 0; row < PLAYFIELD_ROWS; ++row)
-            ASSERT_EQ(state.playfield.get_cell(column, row), before.get_cell(column, row));
-    EXPECT_EQ(state.active_piece.type, active.type);
-    EXPECT_EQ(state.active_piece.orientation, active.orientation);
-    EXPECT_EQ(state.lines, lines);
 }
 
 // The scores worked out the plain way, one real drop into a copy of the field per valid column.
@@ -162,7 +138,10 @@ TEST_F(BastetTest, DealsExactlyAsPlainTrialDropsOnRandomFields) {
         std::vector<int> expected;
         for (int number = 0; number < 7; ++number)
             expected.push_back(candidates[number % candidates.size()]);
+        const PlayField before = state.playfield;
         ASSERT_EQ(dealt_for_numbers(7), expected) << "round " << round;
+        // The trial drops are only worked out: the live field is never changed.
+        ASSERT_EQ(0, std::memcmp(before.cells, state.playfield.cells, sizeof before.cells)) << "round " << round;
     }
 }
 

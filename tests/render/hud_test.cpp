@@ -4,11 +4,7 @@
 
 namespace {
 
-bool same_color(const SDL_Color& a, const SDL_Color& b) {
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
-#define EXPECT_COLOR(actual, expected) EXPECT_TRUE(same_color((actual), (expected)))
+bool same_color(const SDL_Color& a, const SDL_Color& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
 GameRecord playing(uint32_t start, int pieces, int keys) {
     GameRecord state;
@@ -19,10 +15,23 @@ GameRecord playing(uint32_t start, int pieces, int keys) {
     return state;
 }
 
-std::vector<std::string> texts(const std::vector<GameInfoLine>& lines) {
-    std::vector<std::string> result;
-    for (const GameInfoLine& line : lines) result.push_back(line.line.text);
-    return result;
+// Time, lines, pieces, TPM, keys and KPT as shown, and their colours: W for a statistic in
+// play, R for the finished mode's result, F for the other statistics of a finished game.
+void expect_statistics(const GameRecord& state, uint32_t now, const std::vector<std::string>& texts,
+                       const std::string& colours) {
+    const HudText shown[] = {timer_statistic(state, now), line_statistic(state), piece_statistic(state),
+                             tpm_statistic(state, now),   key_statistic(state),  kpt_statistic(state)};
+    std::vector<std::string> shown_texts;
+    std::string shown_colours;
+    for (const HudText& statistic : shown) {
+        shown_texts.push_back(statistic.text);
+        shown_colours += same_color(statistic.color, STATISTIC_COLOR)          ? 'W'
+                         : same_color(statistic.color, STATISTIC_RESULT_COLOR)   ? 'R'
+                         : same_color(statistic.color, STATISTIC_FINISHED_COLOR) ? 'F'
+                                                                                 : '?';
+    }
+    EXPECT_EQ(shown_texts, texts);
+    EXPECT_EQ(shown_colours, colours);
 }
 
 }  // namespace
@@ -30,72 +39,39 @@ std::vector<std::string> texts(const std::vector<GameInfoLine>& lines) {
 TEST(Statistics, BeforeTheFirstPieceEverythingIsZeroAndRightAligned) {
     GameRecord countdown;
     countdown.start_ticks = 500;
-    EXPECT_EQ(timer_statistic(countdown, 90000).text, "     0.000");
-    EXPECT_EQ(tpm_statistic(countdown, 90000).text, "      0.00");
-    EXPECT_EQ(kpt_statistic(countdown).text, "      0.00");
-    EXPECT_EQ(line_statistic(countdown).text, "         0");
-    EXPECT_EQ(piece_statistic(countdown).text, "         0");
-    EXPECT_EQ(key_statistic(countdown).text, "         0");
-    EXPECT_COLOR(timer_statistic(countdown, 90000).color, STATISTIC_COLOR);
-
-    GameRecord just_started = playing(1000, 0, 0);
-    EXPECT_EQ(tpm_statistic(just_started, 1000).text, "      0.00");
+    const std::vector<std::string> zeros = {"     0.000", "         0", "         0",
+                                            "      0.00", "         0", "      0.00"};
+    expect_statistics(countdown, 90000, zeros, "WWWWWW");
+    expect_statistics(playing(1000, 0, 0), 1000, zeros, "WWWWWW");
 }
 
-TEST(Statistics, RatesDuringPlay) {
-    GameRecord state = playing(1000, 10, 25);
-    EXPECT_EQ(timer_statistic(state, 6000).text, "     5.000");
-    EXPECT_EQ(tpm_statistic(state, 6000).text, "    120.00");
-    EXPECT_EQ(kpt_statistic(state).text, "      2.50");
-    EXPECT_COLOR(tpm_statistic(state, 6000).color, STATISTIC_COLOR);
+TEST(Statistics, RatesDuringPlayAcrossTheClocksWrapAndWithinTenCharacters) {
+    expect_statistics(playing(1000, 10, 25), 6000,
+                      {"     5.000", "         0", "        10", "    120.00", "        25", "      2.50"}, "WWWWWW");
+    expect_statistics(playing(0xFFFFFC18u, 6, 6), 2000,
+                      {"     3.000", "         0", "         6", "    120.00", "         6", "      1.00"}, "WWWWWW");
+    EXPECT_EQ(tpm_statistic(playing(1000, 1000000, 0), 1001).text, "9999999.00");
 }
 
-TEST(Statistics, TheClockWrapsInUnsignedArithmetic) {
-    GameRecord state = playing(0xFFFFFC18u, 6, 6);
-    EXPECT_EQ(timer_statistic(state, 2000).text, "     3.000");
-    EXPECT_EQ(tpm_statistic(state, 2000).text, "    120.00");
-}
-
-TEST(Statistics, TpmIsLimitedToTenCharacters) {
-    GameRecord state = playing(1000, 1000000, 0);
-    EXPECT_EQ(tpm_statistic(state, 1001).text, "9999999.00");
-}
-
-TEST(Statistics, FinishedFortyLinesShowsTheTimeAsItsResult) {
-    GameRecord state = playing(1000, 100, 250);
-    state.game_mode = GAME_MODE_40_LINES;
-    state.finished = true;
-    state.end_ticks = 46123;
-    state.lines = 41;
-    // The clock has stopped: later frames show the same time and rate.
-    EXPECT_EQ(timer_statistic(state, 999999).text, "    45.123");
-    EXPECT_EQ(tpm_statistic(state, 999999).text, tpm_statistic(state, 46123).text);
-    EXPECT_COLOR(timer_statistic(state, 0).color, STATISTIC_RESULT_COLOR);
-    EXPECT_COLOR(line_statistic(state).color, STATISTIC_FINISHED_COLOR);
-    EXPECT_COLOR(piece_statistic(state).color, STATISTIC_FINISHED_COLOR);
-    EXPECT_COLOR(tpm_statistic(state, 0).color, STATISTIC_FINISHED_COLOR);
-    EXPECT_COLOR(key_statistic(state).color, STATISTIC_FINISHED_COLOR);
-    EXPECT_COLOR(kpt_statistic(state).color, STATISTIC_FINISHED_COLOR);
-}
-
-TEST(Statistics, FinishedTwoMinutesShowsTheLinesAsItsResult) {
-    GameRecord state = playing(1000, 100, 250);
-    state.game_mode = GAME_MODE_2_MINUTES;
-    state.finished = true;
-    state.end_ticks = 121000;
-    state.lines = 52;
-    EXPECT_EQ(timer_statistic(state, 0).text, "   120.000");
-    EXPECT_EQ(line_statistic(state).text, "        52");
-    EXPECT_COLOR(line_statistic(state).color, STATISTIC_RESULT_COLOR);
-    EXPECT_COLOR(timer_statistic(state, 0).color, STATISTIC_FINISHED_COLOR);
-}
-
-TEST(Statistics, EndlessStaysWhite) {
-    GameRecord state = playing(1000, 500, 900);
-    state.game_mode = GAME_MODE_ENDLESS;
-    state.lines = 200;
-    EXPECT_COLOR(line_statistic(state).color, STATISTIC_COLOR);
-    EXPECT_COLOR(timer_statistic(state, 5000).color, STATISTIC_COLOR);
+TEST(Statistics, AFinishedGameStopsTheClockAndShowsItsModesResult) {
+    GameRecord forty = playing(1000, 100, 250);
+    forty.finished = true;
+    forty.end_ticks = 46123;
+    forty.lines = 41;
+    expect_statistics(forty, 999999,
+                      {"    45.123", "        41", "       100", "    132.97", "       250", "      2.50"}, "RFFFFF");
+    GameRecord two_minutes = forty;
+    two_minutes.game_mode = GAME_MODE_2_MINUTES;
+    two_minutes.end_ticks = 121000;
+    two_minutes.lines = 52;
+    expect_statistics(two_minutes, 0,
+                      {"   120.000", "        52", "       100", "     50.00", "       250", "      2.50"}, "FRFFFF");
+    // Endless has no result and no end.
+    GameRecord endless = playing(1000, 500, 900);
+    endless.game_mode = GAME_MODE_ENDLESS;
+    endless.lines = 200;
+    expect_statistics(endless, 5000,
+                      {"     4.000", "       200", "       500", "   7500.00", "       900", "      1.80"}, "WWWWWW");
 }
 
 TEST(Countdown, CountsDownFromThreeAndStopsAtZero) {
@@ -112,37 +88,30 @@ TEST(GameInfo, SummarisesTheSettingsFromTheTop) {
     GameRecord state;
     state.game_mode = GAME_MODE_2_MINUTES;
     state.deep_drop = false;
-    state.column_clamp = true;
-    state.hold_allowed = true;
     state.double_hold = false;
-    const auto lines = game_info_lines(state, "40-Key", "Center-aligned", "Bastet");
-    EXPECT_EQ(texts(lines),
-              (std::vector<std::string>{"2 Minutes", "40-Key", "Center-aligned", "Bastet",
-                                        "Deep Drop Disabled", "Column Clamp Enabled",
-                                        "Double Hold Disabled"}));
+    auto lines = game_info_lines(state, "40-Key", "Center-aligned", "Bastet");
+    std::vector<std::string> texts;
     for (size_t i = 0; i < lines.size(); ++i) {
+        texts.push_back(lines[i].line.text);
         EXPECT_FLOAT_EQ(lines[i].rise, 140 - 20.0f * i);
-        EXPECT_COLOR(lines[i].line.color, GAME_INFO_COLOR);
+        EXPECT_TRUE(same_color(lines[i].line.color, GAME_INFO_COLOR));
     }
-}
+    EXPECT_EQ(texts, (std::vector<std::string>{"2 Minutes", "40-Key", "Center-aligned", "Bastet",
+                                               "Deep Drop Disabled", "Column Clamp Enabled", "Double Hold Disabled"}));
 
-TEST(GameInfo, HoldDisabledPracticeModeAndUnknownModes) {
-    GameRecord state;
+    // Hold off hides double hold; practice mode is added; an unknown mode has no line.
     state.game_mode = 7;
+    state.deep_drop = state.double_hold = state.practice_mode = true;
     state.hold_allowed = false;
-    state.double_hold = true;
-    state.practice_mode = true;
-    const auto lines = game_info_lines(state, "10-Key", "Left-aligned", "Bag");
-    EXPECT_EQ(texts(lines), (std::vector<std::string>{"10-Key", "Left-aligned", "Bag",
-                                                      "Deep Drop Enabled", "Column Clamp Enabled",
-                                                      "Hold Disabled", "Practice Mode"}));
+    lines = game_info_lines(state, "10-Key", "Left-aligned", "Bag");
+    texts.clear();
+    for (const GameInfoLine& line : lines) texts.push_back(line.line.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"10-Key", "Left-aligned", "Bag", "Deep Drop Enabled",
+                                               "Column Clamp Enabled", "Hold Disabled", "Practice Mode"}));
     EXPECT_FLOAT_EQ(lines.back().rise, 0);
-    EXPECT_COLOR(lines.back().line.color, GAME_INFO_PRACTICE_COLOR);
-
+    EXPECT_TRUE(same_color(lines.back().line.color, GAME_INFO_PRACTICE_COLOR));
     state.game_mode = GAME_MODE_40_LINES;
     EXPECT_EQ(game_info_lines(state, "", "", "").front().line.text, "40 Lines");
     state.game_mode = GAME_MODE_ENDLESS;
     EXPECT_EQ(game_info_lines(state, "", "", "").front().line.text, "Endless");
 }
-
-TEST(Version, NamesTheGameAndItsVersion) { EXPECT_EQ(version_text(), "Tapfall v1.07"); }

@@ -2,19 +2,18 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "render/texture_layout.h"
+#include "support/temp_dir.h"
 
 namespace {
 
 Uint8* pixel_at(SDL_Surface* surface, int x, int y) {
-    return static_cast<Uint8*>(surface->pixels) + y * surface->pitch +
-           x * surface->format->BytesPerPixel;
+    return static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
 }
 
 // A w x h image whose pixel (x, y) has red x, green y and blue 200 (and alpha 10 * y + 5).
@@ -31,17 +30,9 @@ SDL_Surface* numbered_image(int w, int h, int depth) {
 }  // namespace
 
 TEST(Pad, GivesTheSmallestPowerOfTwoNotBelow) {
-    EXPECT_EQ(pad(-5), 1);
-    EXPECT_EQ(pad(0), 1);
-    EXPECT_EQ(pad(1), 1);
-    EXPECT_EQ(pad(2), 2);
-    EXPECT_EQ(pad(3), 4);
-    EXPECT_EQ(pad(20), 32);
-    EXPECT_EQ(pad(32), 32);
-    EXPECT_EQ(pad(33), 64);
-    EXPECT_EQ(pad(400), 512);
-    EXPECT_EQ(pad(480), 512);
-    EXPECT_EQ(pad(640), 1024);
+    const std::pair<int, int> cases[] = {{-5, 1}, {0, 1},   {1, 1},   {2, 2},    {3, 4},    {20, 32},
+                                         {32, 32}, {33, 64}, {400, 512}, {480, 512}, {640, 1024}};
+    for (auto [size, padded] : cases) EXPECT_EQ(pad(size), padded) << size;
 }
 
 TEST(GlSurface, StoresRedGreenBlueBytesInMemoryOrder) {
@@ -49,25 +40,12 @@ TEST(GlSurface, StoresRedGreenBlueBytesInMemoryOrder) {
         SDL_Surface* surface = create_gl_surface(4, 2, depth);
         ASSERT_NE(surface, nullptr);
         EXPECT_EQ(surface->format->BitsPerPixel, depth);
-        EXPECT_EQ(surface->format->Amask, depth == 32 ? 0xFF000000u : 0u);
         Uint32 value = SDL_MapRGBA(surface->format, 1, 2, 3, 4);
         std::memcpy(pixel_at(surface, 0, 0), &value, surface->format->BytesPerPixel);
         const Uint8* bytes = pixel_at(surface, 0, 0);
-        EXPECT_EQ(bytes[0], 1);
-        EXPECT_EQ(bytes[1], 2);
-        EXPECT_EQ(bytes[2], 3);
-        if (depth == 32) {
-            EXPECT_EQ(bytes[3], 4);
-        }
+        EXPECT_EQ(std::string(bytes, bytes + depth / 8), std::string("\1\2\3\4", depth / 8)) << depth;
         SDL_FreeSurface(surface);
     }
-}
-
-TEST(GlSurface, FormatFollowsBytesPerPixel) {
-    EXPECT_EQ(gl_format_for(3), GLenum(GL_RGB));
-    EXPECT_EQ(gl_format_for(4), GLenum(GL_RGBA));
-    EXPECT_EQ(gl_format_for(1), 0u);
-    EXPECT_EQ(gl_format_for(2), 0u);
 }
 
 TEST(GlSurface, UnpackAlignmentMatchesThePaddedRows) {
@@ -84,9 +62,11 @@ TEST(GlSurface, UnpackAlignmentMatchesThePaddedRows) {
     EXPECT_EQ(unpack_alignment(3, 5), 0);
 }
 
-TEST(VertFlip, CopiesRowsUpsideDownIntoTheCornerAndLeavesTheRest) {
+TEST(VertFlip, CopiesRowsAndAlphaUpsideDownIntoTheCornerAndLeavesTheRest) {
     for (int depth : {24, 32}) {
         SDL_Surface* source = numbered_image(3, 5, depth);
+        // Alpha is copied, not blended, even when the source asks for blending.
+        SDL_SetAlpha(source, SDL_SRCALPHA, 255);
         SDL_Surface* padded = create_gl_surface(pad(3), pad(5), depth);
         ASSERT_TRUE(vertFlip(source, padded));
         for (int y = 0; y < 5; ++y)
@@ -95,66 +75,29 @@ TEST(VertFlip, CopiesRowsUpsideDownIntoTheCornerAndLeavesTheRest) {
                 EXPECT_EQ(bytes[0], x);
                 EXPECT_EQ(bytes[1], y);
                 EXPECT_EQ(bytes[2], 200);
+                if (depth == 32) {
+                    EXPECT_EQ(bytes[3], 10 * y + 5);
+                }
             }
         for (int y = 0; y < 8; ++y) EXPECT_EQ(pixel_at(padded, 3, y)[2], 0) << depth;
         for (int x = 0; x < 4; ++x) EXPECT_EQ(pixel_at(padded, x, 5)[2], 0) << depth;
+        EXPECT_FALSE(vertFlip(source, nullptr));
         SDL_FreeSurface(padded);
         SDL_FreeSurface(source);
     }
 }
 
-TEST(VertFlip, CopiesAlphaInsteadOfBlendingIt) {
-    SDL_Surface* source = numbered_image(2, 3, 32);
-    SDL_SetAlpha(source, SDL_SRCALPHA, 255);
-    SDL_Surface* padded = create_gl_surface(2, 4, 32);
-    ASSERT_TRUE(vertFlip(source, padded));
-    for (int y = 0; y < 3; ++y) EXPECT_EQ(pixel_at(padded, 1, 2 - y)[3], 10 * y + 5);
-    EXPECT_EQ(pixel_at(padded, 0, 3)[3], 0);
-    SDL_FreeSurface(padded);
-    SDL_FreeSurface(source);
-}
-
-TEST(VertFlip, FailsWithoutADestinationAndSucceedsWithNoRows) {
-    SDL_Surface* source = numbered_image(2, 2, 32);
-    EXPECT_FALSE(vertFlip(source, nullptr));
-    SDL_Surface* empty = create_gl_surface(4, 0, 32);
-    SDL_Surface* padded = create_gl_surface(4, 1, 32);
-    EXPECT_TRUE(vertFlip(empty, padded));
-    SDL_FreeSurface(padded);
-    SDL_FreeSurface(empty);
-    SDL_FreeSurface(source);
-}
-
 TEST(SpriteTexCoords, SampleOnlyTheImageInsideItsPaddedTexture) {
-    Texture screen;
-    screen.texWidth = 1024;
-    screen.texHeight = 512;
-    Sprite backdrop;
-    backdrop.setAll(&screen, 0, 0, 640, 480);
-    TexCoords coords = sprite_tex_coords(backdrop);
-    EXPECT_FLOAT_EQ(coords.s0, 0);
-    EXPECT_FLOAT_EQ(coords.t0, 0);
-    EXPECT_FLOAT_EQ(coords.s1, 0.625f);
-    EXPECT_FLOAT_EQ(coords.t1, 0.9375f);
-
-    Texture square;
-    square.texWidth = square.texHeight = 32;
-    Sprite whole;
-    whole.setAll(&square, 0, 0, 32, 32);
-    coords = sprite_tex_coords(whole);
-    EXPECT_FLOAT_EQ(coords.s1, 1);
-    EXPECT_FLOAT_EQ(coords.t1, 1);
-
     Texture sheet;
     sheet.texWidth = 256;
     sheet.texHeight = 32;
     Sprite tile;
-    tile.setAll(&sheet, 120, 0, 20, 20);
-    coords = sprite_tex_coords(tile);
+    tile.setAll(&sheet, 120, 8, 20, 20);
+    const TexCoords coords = sprite_tex_coords(tile);
     EXPECT_FLOAT_EQ(coords.s0, 120.0f / 256);
     EXPECT_FLOAT_EQ(coords.s1, 140.0f / 256);
-    EXPECT_FLOAT_EQ(coords.t0, 0);
-    EXPECT_FLOAT_EQ(coords.t1, 20.0f / 32);
+    EXPECT_FLOAT_EQ(coords.t0, 0.25f);
+    EXPECT_FLOAT_EQ(coords.t1, 0.875f);
 }
 
 using TextureLoadDeathTest = ::testing::Test;
@@ -164,14 +107,11 @@ TEST_F(TextureLoadDeathTest, MissingOrPalettedImagesEndTheProgramNamingThePath) 
     EXPECT_EXIT(texture.load("no/such/image.png"), ::testing::ExitedWithCode(1),
                 "^Error:Couldn't load image file: no/such/image.png$");
 
-    char folder[] = "/tmp/tapfall_texture_XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string path = std::string(folder) + "/paletted.bmp";
+    TempDir dir;
+    const std::string path = dir.file("paletted.bmp");
     SDL_Surface* paletted = SDL_CreateRGBSurface(0, 4, 4, 8, 0, 0, 0, 0);
     ASSERT_EQ(SDL_SaveBMP(paletted, path.c_str()), 0);
     SDL_FreeSurface(paletted);
     EXPECT_EXIT(texture.load(path.c_str()), ::testing::ExitedWithCode(1),
                 "^Error:Unrecognized image file format for " + path + "$");
-    unlink(path.c_str());
-    rmdir(folder);
 }

@@ -14,13 +14,6 @@ inline void paint(PlayField& field, const std::vector<std::string>& rows) {
             if (rows[r][column] == '#') field.cells[column][bottom - r] = CELL_O;
 }
 
-// One row of the used width, full but for the listed column (or full when it is -1).
-inline std::string row_with_hole(int width, int hole) {
-    std::string row(width, '#');
-    if (hole >= 0) row[hole] = '.';
-    return row;
-}
-
 inline int blocks_in(const PlayField& field) {
     int count = 0;
     for (const auto& column : field.cells)

@@ -37,7 +37,6 @@ public:
     ScriptedRandom(const ScriptedRandom&) = delete;
     ScriptedRandom& operator=(const ScriptedRandom&) = delete;
 
-    void push(int value) { script_.push_back(value); }
     int draws() const { return draws_; }
 
 private:
@@ -51,23 +50,33 @@ private:
     int draws_ = 0;
 };
 
+// Every sound played, and when by the game's clock.
 class SoundLog {
 public:
     SoundLog() {
-        set_sound_player([this](Mix_Chunk* chunk) { played_.push_back(chunk); });
+        set_sound_player([this](Mix_Chunk* chunk) {
+            played_.push_back(chunk);
+            times_.push_back(ticks_now());
+        });
     }
     ~SoundLog() { use_mixer_sound_player(); }
     SoundLog(const SoundLog&) = delete;
     SoundLog& operator=(const SoundLog&) = delete;
 
     const std::vector<Mix_Chunk*>& played() const { return played_; }
-    int count(const Mix_Chunk* chunk) const {
-        int n = 0;
-        for (const Mix_Chunk* p : played_) n += p == chunk;
-        return n;
+    int count(const Mix_Chunk* chunk) const { return static_cast<int>(times_of(chunk).size()); }
+    std::vector<uint32_t> times_of(const Mix_Chunk* chunk) const {
+        std::vector<uint32_t> times;
+        for (size_t i = 0; i < played_.size(); ++i)
+            if (played_[i] == chunk) times.push_back(times_[i]);
+        return times;
     }
-    void clear() { played_.clear(); }
+    void clear() {
+        played_.clear();
+        times_.clear();
+    }
 
 private:
     std::vector<Mix_Chunk*> played_;
+    std::vector<uint32_t> times_;
 };
