@@ -11,10 +11,6 @@
 
 namespace {
 
-void play_if_on(const GameState& state, Mix_Chunk* chunk) {
-    if (state.sound) play_sound(chunk);
-}
-
 // Input, drawing and pacing; returns the input's result.
 int run_frame(GameState& state, Resources& resources, const FrameSteps& steps) {
     uint32_t frame_start = ticks_now();
@@ -29,7 +25,7 @@ int run_frame(GameState& state, Resources& resources, const FrameSteps& steps) {
 int run_countdown(GameState& state, Resources& resources, const FrameSteps& steps) {
     state.countdown_ticks = ticks_now();
     for (uint32_t second_end = 1000; second_end <= COUNTDOWN_MS; second_end += 1000) {
-        play_if_on(state, resources.countdownSound);
+        play_game_sound(state, resources.countdownSound);
         while (ticks_now() - state.countdown_ticks < second_end) {
             int result = run_frame(state, resources, steps);
             if (result != INPUT_CONTINUE) return result;
@@ -68,7 +64,7 @@ void pace_frame(uint32_t frame_start) {
 }
 
 void start_play(GameState& state, Resources& resources) {
-    play_if_on(state, resources.countdownStartSound);
+    play_game_sound(state, resources.countdownStartSound);
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
     state.started = true;
@@ -84,7 +80,7 @@ void update_two_minute_clock(GameState& state, Resources& resources) {
         state.finished = true;
         // Exactly two minutes, however late this frame came.
         state.end_ticks = state.start_ticks + TWO_MINUTES_MS;
-        play_if_on(state, resources.finishSound);
+        play_game_sound(state, resources.finishSound);
         if (state.auto_screenshot) state.screenshot_pending = true;
     }
     // Past the end the unsigned difference wraps to a huge value, so the warning can only
@@ -92,6 +88,6 @@ void update_two_minute_clock(GameState& state, Resources& resources) {
     uint32_t remaining = state.start_ticks + TWO_MINUTES_MS - now;
     if (!state.hurry && remaining <= HURRY_MS) {
         state.hurry = true;
-        play_if_on(state, resources.hurrySound);
+        play_game_sound(state, resources.hurrySound);
     }
 }

@@ -16,10 +16,10 @@ bool process_common_key(KeyCode key, GameState& state, Resources& resources) {
             if (!state.practice_mode) return true;
             count_key(state);
             state.rewindHistory();
-            if (state.sound) play_sound(resources.rewindSound);
+            play_game_sound(state, resources.rewindSound);
             return true;
         case KEY_RETURN:
-            if (state.sound) play_sound(resources.menuGameStartSound);
+            play_game_sound(state, resources.menuGameStartSound);
             state.reset();
             return true;
         case KEY_SPACE:

@@ -36,7 +36,7 @@ void InkdropInput::process_keypress(KeyCode key, GameState& state, Resources& re
     if (turn == TURN_NONE) return;
     count_key(state);
     apply_turn(state.active_piece, turn);
-    if (state.sound) play_sound(resources.rotateSound);
+    play_game_sound(state, resources.rotateSound);
 }
 
 void InkdropInput::draw_column_highlights(float x, float y, Resources& resources, GameState& state) {

@@ -11,10 +11,6 @@ constexpr int LINES_TO_WIN = 40;
 // The warning comes once fewer than six lines are left.
 constexpr int HURRY_LINES = 35;
 
-void play(const GameState& state, Mix_Chunk* sound) {
-    if (state.sound) play_sound(sound);
-}
-
 // Counters and the 40-lines finish for a piece that has just been placed; returns the lines
 // it cleared. A finished game keeps its field and counters frozen.
 int score_drop(GameState& state, Resources& resources) {
@@ -25,12 +21,12 @@ int score_drop(GameState& state, Resources& resources) {
     if (state.game_mode != GAME_MODE_40_LINES) return cleared;
     if (state.lines >= HURRY_LINES && !state.hurry) {
         state.hurry = true;
-        play(state, resources.hurrySound);
+        play_game_sound(state, resources.hurrySound);
     }
     if (state.lines >= LINES_TO_WIN) {
         state.finished = true;
         state.end_ticks = ticks_now();
-        play(state, resources.finishSound);
+        play_game_sound(state, resources.finishSound);
         if (state.auto_screenshot) state.screenshot_pending = true;
     }
     return cleared;
@@ -105,6 +101,6 @@ void hold_active_piece(GameState& state, Resources& resources) {
     swap_pieces(&state.active_piece, &state.hold_piece);
     if (!state.hold_orient) state.hold_piece.orient_init(state.ars);
     if (state.active_piece.type == NO_PIECE) shift_new_piece(state);
-    play(state, resources.holdSound);
+    play_game_sound(state, resources.holdSound);
     if (!state.double_hold) state.hold_used = true;
 }

@@ -13,7 +13,7 @@ int process_input_logic(GameState& state, Resources& resources) {
         KeyCode key = event.key.keysym.sym;
         // Checked before the key configuration sees it, so that no binding can take Escape.
         if (key == KEY_ESCAPE) {
-            if (state.sound) play_sound(resources.menuCancelSound);
+            play_game_sound(state, resources.menuCancelSound);
             return INPUT_LEAVE_GAME;
         }
         if (!state.started) continue;
