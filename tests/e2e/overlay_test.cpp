@@ -28,54 +28,58 @@ bool label_pressed(const Bitmap& frame, int column) {
 
 }  // namespace
 
-using Overlays = GameTest;
+// Starts a game with the settings; keeps the white "A" of column 0's label for comparison.
+class Overlays : public GameTest {
+protected:
+    Pixels resting_label;
+
+    void start_with(const std::string& settings) {
+        write_settings(std::string(NO_SOUND) + "Randomizer=I-Cheat\n" + settings);
+        start();
+        ASSERT_TRUE(start_game());
+        const std::optional<Bitmap> idle = capture();
+        ASSERT_TRUE(idle);
+        resting_label = shape(*idle, legend_label(0), KEY_LEGEND_COLOUR);
+        EXPECT_FALSE(resting_label.empty());
+    }
+
+    // The first frame that shows column 0's label pressed while the key is held.
+    std::optional<Bitmap> hold(const std::string& key) {
+        key_down(key);
+        std::optional<Bitmap> held = wait_for_frame([](const Bitmap& frame) { return label_pressed(frame, 0); });
+        key_up(key);
+        return held;
+    }
+
+    void release_and_quit() {
+        EXPECT_TRUE(wait_for_frame([](const Bitmap& frame) { return !label_pressed(frame, 0); }));
+        type({"Escape", "Escape"});
+        EXPECT_EQ(wait_for_exit(), 0);
+    }
+};
 
 TEST_F(Overlays, HoldingAFortyKeyLightsItsColumnAndShowsItsLabelInThePressedColour) {
-    write_settings(std::string(NO_SOUND) + "Randomizer=I-Cheat\nInputType=40-Key\n");
-    start();
-    ASSERT_TRUE(start_game());
-    const std::optional<Bitmap> idle = capture();
-    ASSERT_TRUE(idle);
-    const Pixels label_a = shape(*idle, legend_label(0), KEY_LEGEND_COLOUR);
-    EXPECT_FALSE(label_a.empty());
-
+    ASSERT_NO_FATAL_FAILURE(start_with("InputType=40-Key\n"));
     // z turns the I upright into column 0 and stays held.
-    key_down("z");
-    const std::optional<Bitmap> held = wait_for_frame([](const Bitmap& frame) { return label_pressed(frame, 0); });
-    key_up("z");
+    const std::optional<Bitmap> held = hold("z");
     ASSERT_TRUE(held);
     const Picture& backdrop = pictures().backdrop(false);
     EXPECT_EQ(pixels_differing(*held, column_above(0, 4), backdrop), pixel_count(column_above(0, 4)));
     EXPECT_EQ(pixels_differing(*held, column_above(1, 0), backdrop), 0);
-    EXPECT_NE(shape(*held, legend_label(0), KEY_PRESSED_COLOUR), label_a);
+    EXPECT_NE(shape(*held, legend_label(0), KEY_PRESSED_COLOUR), resting_label);
     EXPECT_FALSE(label_pressed(*held, 1));
-
-    EXPECT_TRUE(wait_for_frame([](const Bitmap& frame) { return !label_pressed(frame, 0); }));
-    type({"Escape", "Escape"});
-    EXPECT_EQ(wait_for_exit(), 0);
+    release_and_quit();
 }
 
 TEST_F(Overlays, AKeyBoundToAnotherLightsTheColumnAndLabelOfTheKeyItStandsFor) {
     // Letter a on the key that types q, which the 10-key scheme does not use otherwise.
-    write_settings(std::string(NO_SOUND) + "Randomizer=I-Cheat\nKEY_LETTER_A=113\n");
-    start();
-    ASSERT_TRUE(start_game());
-    const std::optional<Bitmap> idle = capture();
-    ASSERT_TRUE(idle);
-    const Pixels label_a = shape(*idle, legend_label(0), KEY_LEGEND_COLOUR);
-    EXPECT_FALSE(label_a.empty());
-
+    ASSERT_NO_FATAL_FAILURE(start_with("KEY_LETTER_A=113\n"));
     // Dropped through the binding: a flat I in row 0.
-    key_down("q");
-    const std::optional<Bitmap> held = wait_for_frame([](const Bitmap& frame) { return label_pressed(frame, 0); });
-    key_up("q");
+    const std::optional<Bitmap> held = hold("q");
     ASSERT_TRUE(held);
     const Picture& backdrop = pictures().backdrop(false);
     EXPECT_EQ(pixels_differing(*held, column_above(0, 1), backdrop), pixel_count(column_above(0, 1)));
     EXPECT_EQ(pixels_differing(*held, column_above(1, 1), backdrop), 0);
-    EXPECT_EQ(shape(*held, legend_label(0), KEY_PRESSED_COLOUR), label_a);
-
-    EXPECT_TRUE(wait_for_frame([](const Bitmap& frame) { return !label_pressed(frame, 0); }));
-    type({"Escape", "Escape"});
-    EXPECT_EQ(wait_for_exit(), 0);
+    EXPECT_EQ(shape(*held, legend_label(0), KEY_PRESSED_COLOUR), resting_label);
+    release_and_quit();
 }

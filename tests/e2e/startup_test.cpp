@@ -68,41 +68,21 @@ TEST_F(StartUp, AVideoDriverWithoutOpenGlCannotSetTheVideoMode) {
     EXPECT_TRUE(ends_with(error_output(), "Error:Couldn't set video mode")) << error_output();
 }
 
-// The icon comes from img/ beside the executable, so it shows that the files were found.
-TEST_F(StartUp, FindsItsFilesThroughARelativePathFromAnotherDirectory) {
+// The icon comes from img/ beside the executable, so it shows that the files were found: by a
+// relative path from another directory, by name from PATH, and through a symlink on PATH.
+TEST_F(StartUp, FindsItsFilesHoweverItIsStarted) {
     write_settings(NO_SOUND);
-    start(GameStart().run("../game/tapfall").from(make_directory("elsewhere")));
-    const unsigned long id = window();
-    ASSERT_NE(id, 0u);
-    EXPECT_TRUE(x_server().window_has_icon(id));
-    press("Escape");
-    EXPECT_EQ(wait_for_exit(), 0);
-}
-
-TEST_F(StartUp, FindsItsFilesWhenStartedByNameFromPath) {
-    write_settings(NO_SOUND);
-    start(GameStart()
-              .run("tapfall")
-              .from(make_directory("elsewhere"))
-              .set("PATH", path_with(folder())));
-    const unsigned long id = window();
-    ASSERT_NE(id, 0u);
-    EXPECT_TRUE(x_server().window_has_icon(id));
-    press("Escape");
-    EXPECT_EQ(wait_for_exit(), 0);
-}
-
-TEST_F(StartUp, FindsItsFilesWhenStartedThroughASymlinkOnPath) {
-    write_settings(NO_SOUND);
+    const fs::path elsewhere = make_directory("elsewhere");
     const fs::path links = make_directory("links");
     fs::create_symlink(game_path(), links / "tapfall-game");
-    start(GameStart()
-              .run("tapfall-game")
-              .from(make_directory("elsewhere"))
-              .set("PATH", path_with(links)));
-    const unsigned long id = window();
-    ASSERT_NE(id, 0u);
-    EXPECT_TRUE(x_server().window_has_icon(id));
-    press("Escape");
-    EXPECT_EQ(wait_for_exit(), 0);
+    for (const GameStart& how : {GameStart().run("../game/tapfall").from(elsewhere),
+                                 GameStart().run("tapfall").from(elsewhere).set("PATH", path_with(folder())),
+                                 GameStart().run("tapfall-game").from(elsewhere).set("PATH", path_with(links))}) {
+        start(how);
+        const unsigned long id = window();
+        ASSERT_NE(id, 0u) << how.program;
+        EXPECT_TRUE(x_server().window_has_icon(id)) << how.program;
+        press("Escape");
+        EXPECT_EQ(wait_for_exit(), 0) << how.program;
+    }
 }
