@@ -48,13 +48,14 @@ bool run_game_loop(GameState& state, Resources& resources, const FrameSteps& ste
             if (result != INPUT_CONTINUE) return result == INPUT_LEAVE_GAME;
         }
         uint32_t frame_start = ticks_now();
+        // Before the keys, so that no key pressed after the end of a two-minute game counts.
+        update_two_minute_clock(state, resources);
         int result = steps.input(state, resources);
         if (result != INPUT_CONTINUE) return result == INPUT_LEAVE_GAME;
         // The restart key reset the game: the next pass counts down again.
         if (!state.started) continue;
         steps.draw(state, resources);
         pace_frame(frame_start);
-        update_two_minute_clock(state, resources);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
+#include <X11/Xlib.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -36,6 +37,11 @@ bool video_reaches_a_screen() {
     return SDL_VideoDriverName(driver, sizeof driver) && std::strcmp(driver, "offscreen") != 0;
 }
 
+// Xlib's own handlers call exit(), which runs the libraries' shutdown while SDL's threads are
+// still running and can crash; losing the window ends the game like any other fatal failure.
+int on_x_error(Display*, XErrorEvent*) { fatal_error("Lost the game's window"); }
+int on_x_connection_lost(Display*) { fatal_error("Lost the connection to the display"); }
+
 std::string running_executable() {
     char buffer[4096];
     ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
@@ -46,16 +52,14 @@ std::string running_executable() {
 }  // namespace
 
 std::string program_directory(const std::string& argv0, const std::string& executable) {
-    // A bare name was found on PATH (perhaps as a symlink), so the current directory says
-    // nothing about where the game's files are.
-    if (argv0.find('/') == std::string::npos) return directory_of(executable);
+    // The path the game was started by may be a link in another folder, or a bare name found
+    // on PATH: only the executable itself says where the game's files are.
+    if (!executable.empty()) return directory_of(executable);
     return directory_of(argv0);
 }
 
 void change_to_program_directory(const char* argv0) {
-    std::string name = argv0 ? argv0 : "";
-    std::string executable = name.find('/') == std::string::npos ? running_executable() : "";
-    std::string directory = program_directory(name, executable);
+    std::string directory = program_directory(argv0 ? argv0 : "", running_executable());
     // On failure we stay where we are; a missing asset then reports itself.
     if (!directory.empty() && chdir(directory.c_str()) != 0) return;
 }
@@ -82,6 +86,9 @@ void init_window() {
     }
     if (!SDL_SetVideoMode(WINDOW_WIDTH, WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
         fatal_error("Couldn't set video mode");
+    // Set once the window exists, over the handlers SDL installed while making it.
+    XSetErrorHandler(on_x_error);
+    XSetIOErrorHandler(on_x_connection_lost);
     char caption[32];
     std::snprintf(caption, sizeof caption, "Tapfall v%s", TAPFALL_VERSION);
     SDL_WM_SetCaption(caption, caption);

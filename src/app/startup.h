@@ -10,9 +10,9 @@ constexpr int WINDOW_BPP = 32;
 extern const char* const TAPFALL_VERSION;
 
 // The directory to change into so that the relative asset paths resolve beside the
-// executable: the part of argv[0] before its last '/', or, for a bare name found on PATH,
-// the directory of `executable` (the resolved path of the running program; empty when
-// unknown). Empty means: stay where we are.
+// executable: the directory of `executable` (the resolved path of the running program), or,
+// where that is unknown (empty), the part of argv[0] before its last '/'. Empty means: stay
+// where we are.
 std::string program_directory(const std::string& argv0, const std::string& executable);
 // Changes into program_directory(argv0, the running executable); a failure is ignored.
 void change_to_program_directory(const char* argv0);

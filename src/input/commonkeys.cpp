@@ -3,7 +3,6 @@
 #include "model/gameactions.h"
 #include "model/gamestate.h"
 #include "model/sound.h"
-#include "persist/screenshot.h"
 #include "render/resources.h"
 
 void count_key(GameState& state) {
@@ -28,7 +27,8 @@ bool process_common_key(KeyCode key, GameState& state, Resources& resources) {
             hold_active_piece(state, resources);
             return true;
         case KEY_F2:
-            save_screenshot(state);
+            // The next frame is saved as it is drawn.
+            state.screenshot_pending = true;
             return true;
         default:
             return false;

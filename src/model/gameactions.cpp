@@ -32,16 +32,6 @@ int score_drop(GameState& state, Resources& resources) {
     return cleared;
 }
 
-void deal_into(Piece& slot, GameState& state) {
-    if (state.restore_pending) {
-        state.restore_pending = false;
-        slot = state.restore_piece;
-    } else {
-        state.randomizer->get_piece(&slot, state);
-    }
-    slot.orient_init(state.ars);
-}
-
 }  // namespace
 
 int column_clamp(const Piece& piece, int column, const GameState& state) {
@@ -81,12 +71,12 @@ bool drop_active_piece(int column, GameState& state, Resources& resources) {
 void shift_new_piece(GameState& state) {
     const int count = state.piece_previews;
     if (count == 0) {
-        deal_into(state.active_piece, state);
+        state.deal_into(state.active_piece);
         return;
     }
     state.active_piece = state.previews[0];
     for (int i = 1; i < count; ++i) state.previews[i - 1] = state.previews[i];
-    deal_into(state.previews[count - 1], state);
+    state.deal_into(state.previews[count - 1]);
 }
 
 void piece_drop_sound(int column, int lines, Resources& resources) {

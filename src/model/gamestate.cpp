@@ -20,12 +20,9 @@ void GameState::init() {
 void GameState::reset() {
     playfield.clear();
     randomizer->reset();
-    randomizer->get_piece(&active_piece, *this);
-    active_piece.orient_init(ars);
-    for (int i = 0; i < piece_previews; ++i) {
-        randomizer->get_piece(&previews[i], *this);
-        previews[i].orient_init(ars);
-    }
+    restore_pending = false;
+    deal_into(active_piece);
+    for (int i = 0; i < piece_previews; ++i) deal_into(previews[i]);
     started = false;
     finished = false;
     hurry = false;
@@ -37,7 +34,17 @@ void GameState::reset() {
     keys = 0;
     updateHistory();
     history_valid = false;
-    restore_pending = false;
+}
+
+void GameState::deal_into(Piece& slot) {
+    if (restore_pending) {
+        restore_pending = false;
+        slot = restore_piece;
+    } else {
+        randomizer->get_piece(&slot, *this);
+    }
+    slot.orient_init(ars);
+    last_dealt_piece = slot;
 }
 
 void GameState::updateHistory() {
@@ -47,11 +54,10 @@ void GameState::updateHistory() {
 
 void GameState::rewindHistory() {
     if (!history_valid) return;
-    // The randomizer cannot take back the piece it dealt after the snapshot, so that piece is
-    // kept aside and dealt again in its place.
+    // Exactly one piece was dealt since the snapshot. It is remembered as it was dealt, not read
+    // back from the queue, because a hold since then may have moved it into the hold slot.
     restore_pending = true;
-    restore_piece = piece_previews > 0 ? previews[piece_previews - 1] : active_piece;
-    restore_piece.orient_init(ars);
+    restore_piece = last_dealt_piece;
     static_cast<GameRecord&>(*this) = history;
     active_piece.orient_init(ars);
     history_valid = false;

@@ -57,9 +57,11 @@ struct GameState : GameRecord {
     std::unique_ptr<PieceMaskType> piece_mask_type;
     std::unique_ptr<InputType> input_type;
     GameRecord history;
-    // Outside the record, so that restoring the snapshot cannot overwrite them.
+    // Outside the record, so that restoring the snapshot cannot overwrite them. The randomizer
+    // cannot take back a piece it dealt, so an undo deals the last one again in its place.
     bool restore_pending = false;
     Piece restore_piece;
+    Piece last_dealt_piece;
 
     GameState();
     GameState(const GameState&) = delete;
@@ -69,6 +71,8 @@ struct GameState : GameRecord {
     void init();
     // A fresh game with the current settings.
     void reset();
+    // The randomizer's next piece, or the one an undo gave back, spawn-oriented.
+    void deal_into(Piece& slot);
     void updateHistory();
     void rewindHistory();
 

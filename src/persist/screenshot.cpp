@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 #include <SDL_opengl.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
@@ -10,11 +9,13 @@
 
 #include "app/startup.h"
 #include "model/gamestate.h"
+#include "persist/file_io.h"
 
-bool file_exists(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
-}
+namespace {
+
+constexpr size_t BMP_HEADER_ROOM = 1024;
+
+}  // namespace
 
 std::string screenshot_base_name(const GameRecord& state, const std::string& input_name,
                                  std::time_t now) {
@@ -53,27 +54,10 @@ std::string screenshot_base_name(const GameRecord& state, const std::string& inp
     return name;
 }
 
-std::string unique_screenshot_name(const std::string& base) {
-    std::string candidate = base;
-    for (unsigned n = 2; file_exists(candidate + ".bmp"); ++n) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "_%u", n);
-        candidate = base + suffix;
-    }
-    return candidate + ".bmp";
-}
-
-std::string gen_filename(GameState& state, std::time_t now) {
-    return unique_screenshot_name(screenshot_base_name(state, state.input_type->get_name(), now));
-}
-
-std::string gen_filename(GameState& state) { return gen_filename(state, std::time(nullptr)); }
-
-bool write_screenshot_bmp(const unsigned char* pixels, int width, int height,
-                          const std::string& path) {
+std::string encode_bmp(const unsigned char* pixels, int width, int height) {
     SDL_Surface* surface =
         SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
-    if (surface == nullptr) return false;
+    if (surface == nullptr) return "";
     const size_t row_bytes = size_t(width) * 4;
     SDL_LockSurface(surface);
     for (int row = 0; row < height; ++row)
@@ -81,17 +65,32 @@ bool write_screenshot_bmp(const unsigned char* pixels, int width, int height,
                     pixels + row * row_bytes, row_bytes);
     SDL_UnlockSurface(surface);
 
-    bool written = false;
-    if (SDL_RWops* file = SDL_RWFromFile(path.c_str(), "wb"))
-        written = SDL_SaveBMP_RW(surface, file, 1) == 0;
+    // Room for the headers and four bytes a pixel, more than any BMP of the surface takes.
+    std::string bmp(BMP_HEADER_ROOM + size_t(width) * height * 4, '\0');
+    SDL_RWops* memory = SDL_RWFromMem(&bmp[0], int(bmp.size()));
+    bool encoded = memory && SDL_SaveBMP_RW(surface, memory, 0) == 0;
+    bmp.resize(encoded ? size_t(SDL_RWtell(memory)) : 0);
+    if (memory) SDL_RWclose(memory);
     SDL_FreeSurface(surface);
-    return written;
+    return bmp;
+}
+
+std::string write_screenshot(const std::string& bmp, const std::string& base) {
+    if (bmp.empty()) return "";
+    bool taken = true;
+    for (unsigned n = 1; taken; ++n) {
+        std::string name = base;
+        if (n > 1) name += "_" + std::to_string(n);
+        name += ".bmp";
+        if (write_new_file(name, bmp, &taken)) return name;
+    }
+    return "";
 }
 
 void save_screenshot(GameState& state) {
     std::vector<unsigned char> pixels(size_t(WINDOW_WIDTH) * WINDOW_HEIGHT * 4);
-    // The back buffer's content between frames is undefined; the front one is what the player saw.
-    glReadBuffer(GL_FRONT);
+    glReadBuffer(GL_BACK);
     glReadPixels(0, 0, WINDOW_WIDTH, WINDOW_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    write_screenshot_bmp(pixels.data(), WINDOW_WIDTH, WINDOW_HEIGHT, gen_filename(state));
+    write_screenshot(encode_bmp(pixels.data(), WINDOW_WIDTH, WINDOW_HEIGHT),
+                     screenshot_base_name(state, state.input_type->get_name(), std::time(nullptr)));
 }

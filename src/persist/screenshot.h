@@ -8,21 +8,20 @@
 struct GameRecord;
 struct GameState;
 
-bool file_exists(const std::string& path);
-
 // The name before uniqueness and extension, e.g. 2011-03-07_40-Key_40Lines_BIG_45_123s.
 std::string screenshot_base_name(const GameRecord& state, const std::string& input_name,
                                  std::time_t now);
-// base + ".bmp", or base + "_2.bmp", "_3.bmp", ... : the first that does not exist yet.
-std::string unique_screenshot_name(const std::string& base);
 
-std::string gen_filename(GameState& state, std::time_t now);
-std::string gen_filename(GameState& state);
+// A width x height RGBA image whose rows run from the bottom up, as the bytes of a BMP file
+// the right way up; empty when it cannot be encoded.
+std::string encode_bmp(const unsigned char* pixels, int width, int height);
 
-// Writes a width x height RGBA image whose rows run from the bottom up as a BMP file, the
-// right way up. False when the file cannot be written.
-bool write_screenshot_bmp(const unsigned char* pixels, int width, int height,
-                          const std::string& path);
+// Writes the file as base + ".bmp", or base + "_2.bmp", "_3.bmp", ...: the first name not in use,
+// whatever uses it (a link that leads nowhere too). Returns the name taken, or "" when the file
+// could not be written whole, in which case none is left behind.
+std::string write_screenshot(const std::string& bmp, const std::string& base);
 
-// Saves the front buffer, which holds the frame last shown; a failure is skipped silently.
+// Saves the frame drawn and not yet shown, so call it before the buffers are swapped: what a
+// shown frame leaves in the front buffer is undefined wherever the window is covered or
+// composited. A failure is skipped silently.
 void save_screenshot(GameState& state);

@@ -1,17 +1,13 @@
 #include "persist/settings.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 #include "input/inputtype.h"
 #include "model/gamestate.h"
+#include "persist/file_io.h"
 #include "placement/piecemasktype.h"
 #include "randomizers/randomizer.h"
 
@@ -86,12 +82,13 @@ const std::string* matching_name(const std::string& value, const std::vector<std
     return best;
 }
 
-// strtol's reading, saturated to the range of an int.
-int parse_int(const std::string& text) {
-    long value = std::strtol(text.c_str(), nullptr, 10);
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
+// strtol's reading, saturated to the range of an int; false when the text holds no number.
+bool parse_int(const std::string& text, int* result) {
+    char* end = nullptr;
+    long value = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str()) return false;
+    *result = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+    return true;
 }
 
 void apply_setting(const Setting& setting, const std::string& value, GameState& state) {
@@ -119,8 +116,9 @@ void apply_setting(const Setting& setting, const std::string& value, GameState& 
             state.randomizer = make_randomizer(*name);
         break;
     case Kind::PiecePreviews: {
-        // Only two characters are looked at, so "123" reads as 12.
-        int previews = parse_int(value.substr(0, 2));
+        // Only two characters are looked at, so "123" reads as 12; no number reads as none.
+        int previews = 0;
+        parse_int(value.substr(0, 2), &previews);
         state.piece_previews = previews < 0 ? 0 : previews > MAX_PIECE_PREVIEWS ? MAX_PIECE_PREVIEWS
                                                                                 : previews;
         break;
@@ -154,45 +152,6 @@ bool value_after(const std::string& line, const std::string& key, std::string* v
     return true;
 }
 
-bool write_all(int fd, const std::string& text) {
-    const char* next = text.data();
-    size_t left = text.size();
-    while (left > 0) {
-        ssize_t written = write(fd, next, left);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        next += written;
-        left -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
-// A new file gets the permissions it would have had if created the ordinary way; a replaced
-// file keeps its own.
-mode_t new_file_mode(const std::string& path) {
-    struct stat existing;
-    if (stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        return existing.st_mode & 07777;
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// The text goes into a fresh file beside the target and is renamed over it only once it is
-// safely written, so a failed save never leaves the player with a truncated file.
-bool replace_file(const std::string& path, const std::string& text) {
-    std::string pattern = path + ".XXXXXX";
-    std::vector<char> temp_name(pattern.begin(), pattern.end());
-    temp_name.push_back('\0');
-    int fd = mkstemp(temp_name.data());
-    if (fd < 0) return false;
-    bool ok = write_all(fd, text) && fchmod(fd, new_file_mode(path)) == 0 && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(temp_name.data(), path.c_str()) == 0;
-    if (!ok) unlink(temp_name.data());
-    return ok;
-}
-
 }  // namespace
 
 void process_line(std::string line, GameState& state) {
@@ -204,19 +163,22 @@ void process_line(std::string line, GameState& state) {
         }
     for (const KeyEntry& entry : key_entries())
         if (starts_with(line, entry.key)) {
-            // Stored as read: a code that is no key simply never matches a key press.
-            if (value_after(line, entry.key, &value))
-                state.key_config.bindings[entry.binding] = parse_int(value);
+            // Stored as read: a code that is no key simply never matches a key press. A value
+            // without a number is a typo, not code 0, which is what SDL calls every unnamed key.
+            int code = 0;
+            if (value_after(line, entry.key, &value) && parse_int(value, &code))
+                state.key_config.bindings[entry.binding] = code;
             return;
         }
 }
 
 void import_settings(GameState& state, const std::string& path) {
-    std::ifstream in(path);
-    if (!in) return;
+    std::FILE* file = open_regular_file(path);
+    if (!file) return;
     std::string line;
-    while (std::getline(in, line))
+    while (read_line(file, &line))
         if (!line.empty() && line[0] != '#') process_line(line, state);
+    std::fclose(file);
     // Bastet judges the field it deals for, so a preview or a held piece would defeat it.
     if (state.randomizer->get_name() == BASTET_RANDOMIZER_NAME) {
         state.piece_previews = 0;
@@ -234,5 +196,5 @@ std::string settings_text(const GameState& state) {
 }
 
 bool export_settings(const GameState& state, const std::string& path) {
-    return replace_file(path, settings_text(state));
+    return save_file(path, settings_text(state));
 }

@@ -22,8 +22,8 @@ public:
     virtual std::string get_name() const = 0;
 };
 
-// Writes the shape of (piece, orientation) flush with the bottom-left corner and returns its
-// width; axis_column and preview_offset are left to the system. False for a type outside 0..6.
+// Writes the shape of (piece, orientation) flush with the bottom-left corner; axis_column and
+// preview_offset are left to the system. False, with the mask untouched, for a type outside 0..6.
 bool fill_piece_shape(int piece, Orientation orientation, PieceMask* mask);
 
 const std::vector<std::string>& piece_mask_type_names();

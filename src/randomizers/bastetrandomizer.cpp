@@ -67,7 +67,7 @@ void BastetRandomizer::get_piece(Piece* piece, GameState& state) {
     // Not bounded by four: full rows that a finished game left in place count for every piece.
     const int worst = *std::min_element(score, score + PIECE_TYPES);
     const int candidates = static_cast<int>(std::count(score, score + PIECE_TYPES, worst));
-    assert(candidates > 0 && "piecesInBag > 0");
+    assert(candidates > 0 && "the worst score belongs to some type");
     int k = random_number() % candidates;
     int type = 0;
     while (score[type] != worst || k-- > 0) ++type;

@@ -98,11 +98,11 @@ void render(GameState& state, Resources& resources) {
     draw_rotation_guide(state, resources);
     if (!state.started) draw_countdown(232, 220, state, resources);
 
-    SDL_GL_SwapBuffers();
-
-    // The frame just shown is the one with the final statistics in their end-of-game colours.
+    // Read before the swap: after it, what the back buffer holds is undefined, and the front
+    // buffer may not hold the frame at all where the window is covered or composited.
     if (state.screenshot_pending) {
         save_screenshot(state);
         state.screenshot_pending = false;
     }
+    SDL_GL_SwapBuffers();
 }

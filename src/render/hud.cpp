@@ -24,16 +24,19 @@ SDL_Color statistic_color(const GameRecord& state, bool is_result) {
     return is_result ? STATISTIC_RESULT_COLOR : STATISTIC_FINISHED_COLOR;
 }
 
+// Time played so far; a two-minute game never shows more than its two minutes, even in the
+// frame drawn just after they ran out.
+uint32_t played_ms(const GameRecord& state, uint32_t now) {
+    const uint32_t played = (state.finished ? state.end_ticks : now) - state.start_ticks;
+    return state.game_mode == GAME_MODE_2_MINUTES ? std::min(played, TWO_MINUTES_MS) : played;
+}
+
 const char* enabled(bool on) { return on ? "Enabled" : "Disabled"; }
 
 }  // namespace
 
 HudText timer_statistic(const GameRecord& state, uint32_t now) {
-    double seconds = 0;
-    if (state.finished)
-        seconds = uint32_t(state.end_ticks - state.start_ticks) / 1000.0;
-    else if (state.started)
-        seconds = uint32_t(now - state.start_ticks) / 1000.0;
+    const double seconds = state.finished || state.started ? played_ms(state, now) / 1000.0 : 0;
     return {format_double("%10.3f", seconds),
             statistic_color(state, state.game_mode == GAME_MODE_40_LINES)};
 }
@@ -47,7 +50,7 @@ HudText piece_statistic(const GameRecord& state) {
 }
 
 HudText tpm_statistic(const GameRecord& state, uint32_t now) {
-    const uint32_t elapsed = (state.finished ? state.end_ticks : now) - state.start_ticks;
+    const uint32_t elapsed = played_ms(state, now);
     double per_minute = 0;
     if (elapsed != 0) per_minute = std::min(state.pieces * 60000.0 / elapsed, TPM_LIMIT);
     return {format_double("%10.2f", per_minute), statistic_color(state, false)};

@@ -66,10 +66,12 @@ TEST_F(MenuTest, ScreensLeadToEachOtherAndBackToTheEntryThatOpenedThem) {
     open_option(OPTION_RETURN);
     press(SDLK_RETURN);
     EXPECT_EQ(std::make_pair(menu, selection), std::make_pair(MENU_STATE_MAIN, int(MAIN_OPTIONS)));
-    // On the credits only Return leads back.
+    // The arrows do nothing on the credits; Return and Escape both lead back.
     selection = MAIN_CREDITS;
-    for (KeyCode key : {SDLK_RETURN, SDLK_DOWN, SDLK_RETURN}) press(key);
-    EXPECT_EQ(std::make_pair(menu, selection), std::make_pair(MENU_STATE_MAIN, int(MAIN_CREDITS)));
+    for (KeyCode leave : {SDLK_RETURN, SDLK_ESCAPE}) {
+        for (KeyCode key : {KeyCode(SDLK_RETURN), KeyCode(SDLK_DOWN), leave}) press(key);
+        EXPECT_EQ(std::make_pair(menu, selection), std::make_pair(MENU_STATE_MAIN, int(MAIN_CREDITS)));
+    }
 }
 
 TEST_F(MenuTest, OnlyTheArrowsReturnAndEscapeDoAnything) {

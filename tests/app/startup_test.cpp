@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-TEST(ProgramDirectory, IsTheDirectoryOfTheInvokedPathOrElseOfTheResolvedExecutable) {
+TEST(ProgramDirectory, IsTheDirectoryOfTheResolvedExecutableOrElseOfTheInvokedPath) {
     const char* const cases[][3] = {
         // invoked as, resolved executable, directory to change into
-        {"./tapfall", "/opt/games/tapfall", "."},
-        {"../game/tapfall", "/opt/games/tapfall", "../game"},
+        {"./tapfall", "/opt/games/tapfall", "/opt/games"},
+        {"/some/dir/tf", "/opt/games/tapfall", "/opt/games"},
+        {"../game/tapfall", "", "../game"},
         {"/opt/games/tapfall", "", "/opt/games"},
         {"a/b/c/tapfall", "", "a/b/c"},
         {"/tapfall", "", "/"},

@@ -26,7 +26,8 @@ TEST_F(AssetLoading, TheFirstMissingAssetInLoadOrderIsReported) {
         // Images come before fonts.
         {{"font/dejavumonosansbold.ttf", "img/backdrop.png"},
          "Error:Couldn't load image file: img/backdrop.png"},
-        {{"sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg"},
+        // A missing drop sound is no error, though the drop sounds load first.
+        {{"sfx/3c.ogg", "sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg"},
     };
     for (const Case& c : cases) {
         const fs::path hidden = make_directory("hidden");
@@ -37,13 +38,4 @@ TEST_F(AssetLoading, TheFirstMissingAssetInLoadOrderIsReported) {
         for (const std::string& file : c.missing) fs::rename(hidden / fs::path(file).filename(), folder() / file);
         fs::remove_all(hidden);
     }
-}
-
-TEST_F(AssetLoading, AMissingDropSoundOnlySilencesThatDrop) {
-    fs::remove(folder() / "sfx" / "3c.ogg");
-    start();
-    ASSERT_NE(window(), 0u);
-    press("Escape");
-    EXPECT_EQ(wait_for_exit(), 0);
-    EXPECT_EQ(error_output(), "");
 }

@@ -109,8 +109,7 @@ protected:
     // Enter on the main menu, whose "Start Game" must be highlighted; true once the countdown is
     // over, so that keys count from then on.
     bool start_game();
-    // F2 during a game: the game saves the frame it showed last, so wait for the frame wanted
-    // to be shown first.
+    // F2 during a game: the game saves the next frame it draws.
     std::optional<Screenshot> take_screenshot();
 
     // From the main menu with "Start Game" highlighted to the options screen.

@@ -41,6 +41,15 @@ TEST_F(StartUp, ClosingTheWindowEndsTheProgram) {
     EXPECT_EQ(wait_for_exit(), 0);
 }
 
+TEST_F(StartUp, LosingItsWindowToAnotherProgramEndsItWithAMessage) {
+    write_settings(NO_SOUND);
+    start();
+    ASSERT_TRUE(wait_for_main_menu(MAIN_START_GAME));
+    x_server().destroy_window(window());
+    EXPECT_EQ(wait_for_exit(), 1);
+    EXPECT_EQ(error_output(), "Error:Lost the game's window");
+}
+
 TEST_F(StartUp, AMissingIconIsIgnored) {
     write_settings(NO_SOUND);
     fs::remove(folder() / "img" / "icon32.bmp");
@@ -69,7 +78,8 @@ TEST_F(StartUp, AVideoDriverWithoutOpenGlCannotSetTheVideoMode) {
 }
 
 // The icon comes from img/ beside the executable, so it shows that the files were found: by a
-// relative path from another directory, by name from PATH, and through a symlink on PATH.
+// relative path from another directory, by name from PATH, and through a symlink on PATH or
+// given with its path.
 TEST_F(StartUp, FindsItsFilesHoweverItIsStarted) {
     write_settings(NO_SOUND);
     const fs::path elsewhere = make_directory("elsewhere");
@@ -77,7 +87,8 @@ TEST_F(StartUp, FindsItsFilesHoweverItIsStarted) {
     fs::create_symlink(game_path(), links / "tapfall-game");
     for (const GameStart& how : {GameStart().run("../game/tapfall").from(elsewhere),
                                  GameStart().run("tapfall").from(elsewhere).set("PATH", path_with(folder())),
-                                 GameStart().run("tapfall-game").from(elsewhere).set("PATH", path_with(links))}) {
+                                 GameStart().run("tapfall-game").from(elsewhere).set("PATH", path_with(links)),
+                                 GameStart().run((links / "tapfall-game").string()).from(elsewhere)}) {
         start(how);
         const unsigned long id = window();
         ASSERT_NE(id, 0u) << how.program;

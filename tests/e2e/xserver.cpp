@@ -88,6 +88,13 @@ void XServer::request_close(unsigned long window) const {
     XCloseDisplay(x);
 }
 
+void XServer::destroy_window(unsigned long window) const {
+    Display* x = XOpenDisplay(display_.c_str());
+    if (!x) return;
+    XDestroyWindow(x, window);
+    XCloseDisplay(x);
+}
+
 std::optional<Bitmap> XServer::capture(unsigned long window) const {
     Display* x = XOpenDisplay(display_.c_str());
     if (!x) return std::nullopt;

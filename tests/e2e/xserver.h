@@ -25,6 +25,8 @@ public:
     bool window_has_icon(unsigned long window) const;
     // What a window manager's close button does: asks the window to close (WM_DELETE_WINDOW).
     void request_close(unsigned long window) const;
+    // What another program can do to any window: destroys it.
+    void destroy_window(unsigned long window) const;
     // What the window shows now, read back from the server; nullopt when it cannot be read.
     std::optional<Bitmap> capture(unsigned long window) const;
 

@@ -80,6 +80,13 @@ TEST_F(GameStateTest, UndoTakesBackTheLastDropOrHoldAndTheSamePiecesComeAgain) {
              ASSERT_TRUE(drop_active_piece(9, state, resources));
              ASSERT_TRUE(state.finished);
          }},
+        // The swap moves the piece dealt by the drop into the hold slot.
+        {"a drop and then a hold that swaps",
+         [this] { hold_active_piece(state, resources); },
+         [this] {
+             ASSERT_TRUE(drop_active_piece(0, state, resources));
+             hold_active_piece(state, resources);
+         }},
         {"a drop and then one refused by a full column",
          [] {},
          [this] {

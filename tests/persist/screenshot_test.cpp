@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "model/gamestate.h"
-#include "support/seams.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -65,26 +65,25 @@ TEST(ScreenshotBaseName, NamesDateSchemeModeAndTheResultOfAFinishedGame) {
     }
 }
 
-TEST_F(ScreenshotTest, TakenNamesGetTheFirstFreeNumberedSuffix) {
-    EXPECT_EQ(unique_screenshot_name("shot"), "shot.bmp");
-    touch("shot.bmp");
-    EXPECT_EQ(unique_screenshot_name("shot"), "shot_2.bmp");
-    touch("shot_2.bmp");
-    touch("shot_3.bmp");
-    EXPECT_EQ(unique_screenshot_name("shot"), "shot_4.bmp");
+TEST_F(ScreenshotTest, ItTakesTheFirstFreeNumberedNameAndNeverWritesThroughALink) {
+    EXPECT_EQ(write_screenshot("BM1", "shot"), "shot.bmp");
+    EXPECT_EQ(write_screenshot("BM2", "shot"), "shot_2.bmp");
+    EXPECT_EQ(dir.read("shot_2.bmp"), "BM2");
+    // A link that leads nowhere still holds its name, and nothing is written where it leads.
+    std::filesystem::create_directory("elsewhere");
+    std::filesystem::create_symlink("elsewhere/picture.bmp", "shot_3.bmp");
+    EXPECT_EQ(write_screenshot("BM4", "shot"), "shot_4.bmp");
+    EXPECT_FALSE(std::filesystem::exists("elsewhere/picture.bmp"));
     std::filesystem::remove("shot_2.bmp");
-    EXPECT_EQ(unique_screenshot_name("shot"), "shot_2.bmp");
+    EXPECT_EQ(write_screenshot("BM5", "shot"), "shot_2.bmp");
+    EXPECT_EQ(dir.read("shot.bmp"), "BM1");
 }
 
-TEST_F(ScreenshotTest, GenFilenameNamesTheGameAndASecondShotGetsASuffix) {
-    ScriptedRandom random;
-    GameState state;
-    state.input_type = make_input_type(QUARTZ_RAIN_INPUT_NAME);
-    state.game_mode = GAME_MODE_2_MINUTES;
-    state.finished = true;
-    state.lines = 52;
-    const std::string first = gen_filename(state, march_7_2011());
-    EXPECT_EQ(first, "2011-03-07_40-Key_2Min_52l.bmp");
-    touch(first);
-    EXPECT_EQ(gen_filename(state, march_7_2011()), "2011-03-07_40-Key_2Min_52l_2.bmp");
+TEST_F(ScreenshotTest, AScreenshotThatCannotBeWrittenWholeLeavesNoFile) {
+    {
+        FileSizeLimit full_disk(100);
+        EXPECT_EQ(write_screenshot(std::string(1000, 'x'), "shot"), "");
+    }
+    EXPECT_EQ(write_screenshot("", "shot"), "");
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{});
 }

@@ -1,14 +1,15 @@
 #include "persist/settings.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <climits>
 #include <filesystem>
 
 #include "model/gamestate.h"
+#include "persist/file_io.h"
+#include "support/as_player.h"
+#include "support/file_size_limit.h"
 #include "support/seams.h"
 #include "support/temp_dir.h"
 
@@ -98,7 +99,7 @@ TEST_F(SettingsTest, EachValueIsReadWithItsQuirksWhateverItReplaces) {
         {"KEY_LETTER_A=113", "KEY_LETTER_A=113"}, {"KEY_NUMBER_0=-5", "KEY_NUMBER_0=-5"},
         {"KEY_SEMICOLON=2147483647", "KEY_SEMICOLON=2147483647"}, {"KEY_PERIOD=99999", "KEY_PERIOD=99999"},
         {"KEY_COMMA=-2147483648", "KEY_COMMA=-2147483648"}, {"KEY_SLASH= +47\r", "KEY_SLASH=47"},
-        {"KEY_BACKSPACE=abc", "KEY_BACKSPACE=0"}, {"KEY_SPACE:32 junk", "KEY_SPACE=32"},
+        {"KEY_SPACE:32 junk", "KEY_SPACE=32"},
         {"KEY_LETTER_Z=99999999999999", "KEY_LETTER_Z=2147483647"},
         {"KEY_LETTER_Y=-99999999999999", "KEY_LETTER_Y=-2147483648"}};
     for (const auto& [line, written] : read_as)
@@ -153,7 +154,8 @@ TEST_F(SettingsTest, LinesThatAreNoEntryOrNameNoValueChangeNothing) {
     state.input_type = make_input_type(QUARTZ_RAIN_INPUT_NAME);
     for (const char* line : {"ARS", "GameMode", "InputType", "PieceMaskType", "PiecePreviews",
                              "Randomizer", "Sound", "KEY_LETTER_A", "KEY_NUMBER_9", "KEY_SPACE",
-                             "KEY_BACKSPACE", " Sound=FALSE", "sound=FALSE", "#ARS=TRUE", "", "=",
+                             "KEY_BACKSPACE", "KEY_LETTER_F=", "KEY_BACKSPACE=abc", "KEY_SPACE=-",
+                             "KEY_COMMA= x1", " Sound=FALSE", "sound=FALSE", "#ARS=TRUE", "", "=",
                              "KEY_", "Foo=1", "KEY_LETTER_=5", "KEY_LETTER_a=5", "\r", "GameMode=endless",
                              "GameMode=", "GameMode=40Line", "GameMode=2", "InputType=12-Key"})
         process_line(line, state);
@@ -168,13 +170,23 @@ TEST_F(SettingsTest, ImportReadsEveryLineOfAWholeFile) {
                                                   "KEY_LETTER_A=113", "KEY_LETTER_Q=97"}));
 }
 
-TEST_F(SettingsTest, FilesThatHoldNothingLeaveTheDefaults) {
+TEST_F(SettingsTest, FilesThatHoldNothingOrAreNoRegularFileLeaveTheDefaults) {
     import_text("#TapFall settings file\n#Note: Everything here is case-sensitive!\n");
     import_text("");
     import_settings(state, dir.file("missing.ini"));
-    // A directory in place of the file reads as nothing.
+    // A folder reads as nothing, a FIFO would hang the start and a device would never end.
     import_settings(state, dir.path().string());
+    ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0644), 0);
+    import_settings(state, dir.file("fifo"));
+    std::filesystem::create_symlink("/dev/zero", dir.file("zero"));
+    import_settings(state, dir.file("zero"));
     EXPECT_EQ(settings_text(state), DEFAULT_FILE);
+}
+
+TEST_F(SettingsTest, ALongLineIsReadUpToItsBoundAndTheRestOfItSkipped) {
+    import_text("KEY_LETTER_A=113" + std::string(10000, ' ') + "\n" + std::string(MAX_LINE_BYTES, 'x') +
+                "Sound=FALSE\nBigMode=TRUE");
+    EXPECT_EQ(settings_text(state), default_with({"BigMode=TRUE", "KEY_LETTER_A=113"}));
 }
 
 TEST_F(SettingsTest, BastetFromTheFileTurnsOffPreviewsAndHoldAfterTheLastLine) {
@@ -213,24 +225,6 @@ TEST_F(SettingsTest, SavingAndReadingBackReproducesEverySettingAndKeyCode) {
     }
 }
 
-// Makes every file write of this process fail after `bytes` bytes, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : old_handler_(signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit limited = {bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, old_handler_);
-    }
-
-private:
-    sighandler_t old_handler_;
-    rlimit old_;
-};
-
 TEST_F(SettingsTest, AFailedSaveLeavesTheOldFileAsItWas) {
     const std::string old_text = "Sound=FALSE\nKEY_LETTER_A=113\n";
     dir.write("TapFall.ini", old_text);
@@ -251,6 +245,36 @@ TEST_F(SettingsTest, ASaveThatCannotReplaceTheFileReportsFailureAndLeavesNoTrace
     EXPECT_EQ(dir.read("TapFall.ini/keep"), "kept");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"TapFall.ini"});
     EXPECT_FALSE(export_settings(state, dir.file("missing/TapFall.ini")));
+}
+
+TEST_F(SettingsTest, ASaveThroughALinkWritesTheFileItLeadsToAndKeepsTheLink) {
+    std::filesystem::create_directory(dir.file("real"));
+    dir.write("real/settings.ini", "old");
+    std::filesystem::create_symlink("real/settings.ini", path());
+    ASSERT_TRUE(export_settings(state, path()));
+    EXPECT_TRUE(std::filesystem::is_symlink(path()));
+    EXPECT_EQ(dir.read("real/settings.ini"), DEFAULT_FILE);
+    EXPECT_EQ(dir.entries().size(), 2u);
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.file("real"))->path().filename(), "settings.ini");
+}
+
+TEST_F(SettingsTest, ASaveRespectsThePermissionsOfTheFileNotOfTheFolder) {
+    // Read-only or unreadable: refused and kept, as a plain write would have to.
+    for (mode_t protected_mode : {0444, 0000}) {
+        dir.write("TapFall.ini", "old");
+        chmod(path().c_str(), protected_mode);
+        EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(state, path()); }));
+        chmod(path().c_str(), 0644);
+        EXPECT_EQ(dir.read("TapFall.ini"), "old");
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"TapFall.ini"});
+    }
+    // Writable, in a folder that takes no new file: written in place.
+    dir.write("TapFall.ini", "old");
+    chmod(dir.path().c_str(), 0555);
+    EXPECT_TRUE(as_player(dir.path(), [&] { return export_settings(state, path()); }));
+    chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(dir.read("TapFall.ini"), DEFAULT_FILE);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"TapFall.ini"});
 }
 
 TEST_F(SettingsTest, ASaveReplacesTheOldFileAndKeepsItsPermissions) {

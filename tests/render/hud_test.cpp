@@ -66,6 +66,11 @@ TEST(Statistics, AFinishedGameStopsTheClockAndShowsItsModesResult) {
     two_minutes.lines = 52;
     expect_statistics(two_minutes, 0,
                       {"   120.000", "        52", "       100", "     50.00", "       250", "      2.50"}, "FRFFFF");
+    // The frame drawn just past the end, before the loop has seen it, shows no more than two minutes.
+    GameRecord late = playing(1000, 100, 250);
+    late.game_mode = GAME_MODE_2_MINUTES;
+    expect_statistics(late, 121017,
+                      {"   120.000", "         0", "       100", "     50.00", "       250", "      2.50"}, "WWWWWW");
     // Endless has no result and no end.
     GameRecord endless = playing(1000, 500, 900);
     endless.game_mode = GAME_MODE_ENDLESS;
