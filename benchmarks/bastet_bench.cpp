@@ -1,24 +1,20 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_fields.h"
-#include "model/gamestate.h"
+#include "model/game.h"
 #include "model/random_source.h"
-#include "randomizers/bastetrandomizer.h"
+#include "randomizers/bastet_randomizer.h"
 
 namespace {
 
 // One decision of the adversarial randomizer on a field `rows` rows high.
 void bastet_decision(benchmark::State& bench, int rows) {
     set_random_source([] { return 0; });
-    GameState state;
-    state.playfield = stacked_field(rows);
+    Game game;
+    game.playfield = stacked_field(rows);
     BastetRandomizer bastet;
-    Piece piece;
-    for (auto _ : bench) {
-        bastet.get_piece(&piece, state);
-        benchmark::DoNotOptimize(piece);
-    }
-    use_standard_random();
+    for (auto _ : bench) benchmark::DoNotOptimize(bastet.next(game));
+    set_random_source(nullptr);
 }
 
 void BM_BastetEmptyField(benchmark::State& bench) { bastet_decision(bench, 0); }

@@ -9,6 +9,6 @@ inline PlayField stacked_field(int rows) {
     PlayField field;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
-            if (column != (row * 3 + 1) % PLAYFIELD_COLUMNS) field.set_cell(column, row, row % 7);
+            if (column != (row * 3 + 1) % PLAYFIELD_COLUMNS) field.set_cell(column, row, Cell(row % 7 + 1));
     return field;
 }

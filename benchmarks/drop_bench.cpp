@@ -1,10 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_fields.h"
-#include "model/gameactions.h"
-#include "model/gamestate.h"
+#include "model/actions.h"
 #include "model/random_source.h"
-#include "render/resources.h"
 
 namespace {
 
@@ -12,23 +10,21 @@ namespace {
 // round starts from the same field, so the time includes copying it into place.
 void BM_DropClearingFourLines(benchmark::State& bench) {
     set_random_source([] { return 0; });
-    Resources resources{Resources::Unloaded{}};
-    GameState state;
-    state.sound = false;
-    state.game_mode = GAME_MODE_ENDLESS;
+    Game game;
+    game.settings.game_mode = GameMode::Endless;
     PlayField four_rows;
     for (int row = 0; row < 4; ++row)
-        for (int column = 1; column < PLAYFIELD_COLUMNS; ++column) four_rows.set_cell(column, row, 0);
-    Piece vertical_i;
-    vertical_i.orientation = LEFT;
+        for (int column = 1; column < PLAYFIELD_COLUMNS; ++column) four_rows.set_cell(column, row, CELL_I);
+    const Piece vertical_i{PIECE_I, Orientation::Left};
     for (auto _ : bench) {
-        state.playfield = four_rows;
-        state.active_piece = vertical_i;
-        benchmark::DoNotOptimize(drop_active_piece(0, state, resources));
+        game.playfield = four_rows;
+        game.active_piece = vertical_i;
+        game.sounds.clear();
+        benchmark::DoNotOptimize(drop_active_piece(game, 0));
     }
-    if (state.lines != 4 * static_cast<int>(bench.iterations()))
+    if (game.lines != 4 * static_cast<int>(bench.iterations()))
         bench.SkipWithError("the drop did not clear four lines every time");
-    use_standard_random();
+    set_random_source(nullptr);
 }
 
 }  // namespace

@@ -2,212 +2,134 @@
 
 #include <SDL.h>
 
-#include "app/mainloop.h"
-#include "app/menuscreens.h"
+#include "app/game_loop.h"
+#include "app/sound_board.h"
 #include "model/clock.h"
-#include "model/gamestate.h"
-#include "model/sound.h"
-#include "persist/settings.h"
-#include "render/resources.h"
-
-bool bastetHasOldSettings = false;
-int bastetOldPiecePreviews = 0;
-bool bastetOldHoldAllowed = false;
+#include "persist/settings_file.h"
 
 namespace {
 
-constexpr KeyCode KEY_UP = SDLK_UP;
-constexpr KeyCode KEY_DOWN = SDLK_DOWN;
 constexpr uint32_t QUIT_WAIT_MS = 750;
 
-bool bastet_chosen(const GameState& state) { return state.randomizer->get_name() == BASTET_RANDOMIZER_NAME; }
-
-// The name after `current` in a cycle of names; empty when `current` is none of them.
-std::string next_in_cycle(const std::vector<std::string>& cycle, const std::string& current) {
-    for (size_t i = 0; i < cycle.size(); ++i)
-        if (cycle[i] == current) return cycle[(i + 1) % cycle.size()];
-    return {};
-}
-
-void next_randomizer(GameState& state) {
-    const std::string current = state.randomizer->get_name();
-    const std::string next = next_in_cycle(randomizer_names(), current);
-    if (next.empty()) return;
-    state.randomizer = make_randomizer(next);
-    if (next == BASTET_RANDOMIZER_NAME) {
-        // The adversary judges the field the player faces, so it is played without previews or hold.
-        bastetHasOldSettings = true;
-        bastetOldPiecePreviews = state.piece_previews;
-        bastetOldHoldAllowed = state.hold_allowed;
-        state.piece_previews = 0;
-        state.hold_allowed = false;
-    } else if (current == BASTET_RANDOMIZER_NAME && bastetHasOldSettings) {
-        state.piece_previews = bastetOldPiecePreviews;
-        state.hold_allowed = bastetOldHoldAllowed;
-    }
-}
-
-void next_placement_system(GameState& state) {
-    const std::string next = next_in_cycle(piece_mask_type_names(), state.piece_mask_type->get_name());
-    if (!next.empty()) state.piece_mask_type = make_piece_mask_type(next);
-}
-
-void next_input_scheme(GameState& state) {
-    const std::string next = next_in_cycle(input_type_names(), state.input_type->get_name());
-    if (!next.empty()) state.input_type = make_input_type(next);
-}
-
-void back_to_main(MenuState& menu, int& selection, int highlighted, GameState& state, Resources& resources) {
-    if (state.sound) menu_cancel_sound(resources);
-    menu = MENU_STATE_MAIN;
-    selection = highlighted;
-}
-
-// A setting the Bastet rule locks: refused with the cancel sound, and held at its locked value.
-template <class Change>
-void change_unless_locked(GameState& state, Resources& resources, Change change, void (*lock)(GameState&)) {
-    if (bastet_chosen(state)) {
-        if (state.sound) menu_cancel_sound(resources);
-        lock(state);
-        return;
-    }
-    if (state.sound) menu_select_sound(resources);
-    change(state);
-}
-
-void choose_option(MenuState& menu, int& selection, GameState& state, Resources& resources) {
-    const auto select = [&] {
-        if (state.sound) menu_select_sound(resources);
-    };
-    switch (selection) {
-        case OPTION_GAME_MODE: select(); state.game_mode = (state.game_mode + 1) % 3; break;
-        case OPTION_BIG_MODE: select(); state.big_mode = !state.big_mode; break;
-        case OPTION_RANDOMIZER: select(); next_randomizer(state); break;
-        case OPTION_PRACTICE_MODE: select(); state.practice_mode = !state.practice_mode; break;
-        case OPTION_CONTROL_SCHEME: select(); next_input_scheme(state); break;
-        case OPTION_PLACEMENT_SYSTEM: select(); next_placement_system(state); break;
-        case OPTION_DEEP_DROP: select(); state.deep_drop = !state.deep_drop; break;
-        case OPTION_INITIAL_ORIENTATION: select(); state.ars = !state.ars; break;
-        case OPTION_COLUMN_CLAMPING: select(); state.column_clamp = !state.column_clamp; break;
-        case OPTION_HOLD:
-            change_unless_locked(state, resources, [](GameState& s) { s.hold_allowed = !s.hold_allowed; },
-                                 [](GameState& s) { s.hold_allowed = false; });
-            break;
-        case OPTION_DOUBLE_HOLD: select(); state.double_hold = !state.double_hold; break;
-        case OPTION_HOLD_ORIENTATION: select(); state.hold_orient = !state.hold_orient; break;
-        case OPTION_PIECE_PREVIEWS:
-            change_unless_locked(state, resources,
-                                 [](GameState& s) { s.piece_previews = (s.piece_previews + 1) % (MAX_PIECE_PREVIEWS + 1); },
-                                 [](GameState& s) { s.piece_previews = 0; });
-            break;
-        case OPTION_ROTATION_GUIDE: select(); state.rotation_guide = !state.rotation_guide; break;
-        case OPTION_SOUND:
-            // Turning the sound on is confirmed by the sound itself; turning it off is silent.
-            state.sound = !state.sound;
-            select();
-            break;
-        case OPTION_MUSIC_MODE: select(); state.music_mode = !state.music_mode; break;
-        case OPTION_AUTO_SCREENSHOT: select(); state.auto_screenshot = !state.auto_screenshot; break;
-        case OPTION_RESTORE_DEFAULTS: state.init(); select(); break;
-        case OPTION_SAVE_SETTINGS: select(); export_settings(state); break;
-        case OPTION_RETURN: back_to_main(menu, selection, MAIN_OPTIONS, state, resources); break;
-        default: break;
-    }
-}
-
-// Up and Down move the highlight and wrap at both ends.
-void move_selection(int& selection, int step, int entries, GameState& state, Resources& resources) {
-    selection = (selection + step + entries) % entries;
-    if (state.sound) menu_choose_sound(resources);
-}
-
-bool quit(GameState& state, Resources& resources) {
-    if (state.sound) menu_quit_sound(resources);
+bool quit(Game& game) {
+    game.play(Sound::MenuQuit);
     return false;
 }
 
-bool handle_main_menu_key(KeyCode key, MenuState& menu, int& selection, GameState& state, Resources& resources) {
-    if (key == KEY_UP || key == KEY_DOWN) {
-        move_selection(selection, key == KEY_UP ? -1 : 1, MAIN_MENU_ENTRIES, state, resources);
+void back_to_main(Menu& menu, Game& game, int highlighted) {
+    game.play(Sound::MenuCancel);
+    menu.screen = MenuScreen::Main;
+    menu.selection = highlighted;
+}
+
+bool is_arrow(KeyCode key) { return key == SDLK_UP || key == SDLK_DOWN; }
+
+// Up and Down move the highlight and wrap at both ends.
+void move_highlight(KeyCode key, Menu& menu, Game& game, int entries) {
+    menu.selection = (menu.selection + (key == SDLK_UP ? -1 : 1) + entries) % entries;
+    game.play(Sound::MenuChoose);
+}
+
+bool main_menu_key(KeyCode key, Menu& menu, Game& game, const PlayGame& play_game) {
+    if (is_arrow(key)) {
+        move_highlight(key, menu, game, MAIN_MENU_ENTRIES);
         return true;
     }
-    if (key == KEY_ESCAPE) return quit(state, resources);
+    if (key == KEY_ESCAPE) return quit(game);
     if (key != KEY_RETURN) return true;
-    switch (selection) {
+    switch (menu.selection) {
         case MAIN_START_GAME:
-            if (state.sound) menu_start_game_sound(resources);
-            state.reset();
-            return main_loop(state, resources) || quit(state, resources);
+            game.play(Sound::GameStart);
+            game.reset();
+            return play_game(game) || quit(game);
         case MAIN_OPTIONS:
-            if (state.sound) menu_select_sound(resources);
-            menu = MENU_STATE_OPTIONS;
-            selection = 0;
+            game.play(Sound::MenuSelect);
+            menu.screen = MenuScreen::Options;
+            menu.selection = 0;
             return true;
         case MAIN_CREDITS:
-            if (state.sound) menu_select_sound(resources);
-            menu = MENU_STATE_CREDITS;
+            game.play(Sound::MenuSelect);
+            menu.screen = MenuScreen::Credits;
             return true;
-        case MAIN_QUIT:
-            return quit(state, resources);
         default:
-            return true;
+            return quit(game);
     }
+}
+
+void choose_option(Menu& menu, Game& game) {
+    const Option& chosen = option(menu.selection);
+    switch (chosen.action) {
+        case Action::RestoreDefaults:
+            game.restore_defaults();
+            game.play(Sound::MenuSelect);
+            return;
+        case Action::SaveSettings:
+            game.play(Sound::MenuSelect);
+            export_settings(game.settings);
+            return;
+        case Action::ReturnToMainMenu: return back_to_main(menu, game, MAIN_OPTIONS);
+        case Action::None: break;
+    }
+    if (option_locked(chosen, game.settings)) {
+        // Refused, and held at the value the lock gives it.
+        game.play(Sound::MenuCancel);
+        apply_randomizer_limits(game.settings);
+        return;
+    }
+    // Turning the sound on is confirmed by the sound itself; turning it off is silent, which
+    // the sound setting sees to when the sound is played.
+    step_option(chosen, game.settings, menu.memory);
+    game.play(Sound::MenuSelect);
 }
 
 }  // namespace
 
-bool handle_key(KeyCode key, MenuState& menu, int& selection, GameState& state, Resources& resources) {
-    switch (menu) {
-        case MENU_STATE_MAIN:
-            return handle_main_menu_key(key, menu, selection, state, resources);
-        case MENU_STATE_OPTIONS:
-            if (key == KEY_UP || key == KEY_DOWN)
-                move_selection(selection, key == KEY_UP ? -1 : 1, OPTIONS_ENTRIES, state, resources);
-            else if (key == KEY_ESCAPE)
-                back_to_main(menu, selection, MAIN_OPTIONS, state, resources);
-            else if (key == KEY_RETURN)
-                choose_option(menu, selection, state, resources);
+bool handle_menu_key(KeyCode key, Menu& menu, Game& game, const PlayGame& play_game) {
+    switch (menu.screen) {
+        case MenuScreen::Main: return main_menu_key(key, menu, game, play_game);
+        case MenuScreen::Options:
+            if (is_arrow(key)) move_highlight(key, menu, game, OPTION_COUNT);
+            if (key == KEY_ESCAPE) back_to_main(menu, game, MAIN_OPTIONS);
+            if (key == KEY_RETURN) choose_option(menu, game);
             return true;
-        case MENU_STATE_CREDITS:
+        case MenuScreen::Credits:
             if (key == KEY_RETURN) {
-                if (state.sound) menu_select_sound(resources);
-                menu = MENU_STATE_MAIN;
-                selection = MAIN_CREDITS;
+                game.play(Sound::MenuSelect);
+                menu.screen = MenuScreen::Main;
+                menu.selection = MAIN_CREDITS;
             } else if (key == KEY_ESCAPE) {
-                back_to_main(menu, selection, MAIN_CREDITS, state, resources);
+                back_to_main(menu, game, MAIN_CREDITS);
             }
             return true;
     }
     return true;
 }
 
-void main_menu(GameState& state, Resources& resources) {
-    MenuState menu = MENU_STATE_MAIN;
-    int selection = 0;
+void main_menu(Game& game, const Resources& resources, const SoundBoard& sounds) {
+    Menu menu;
+    const PlayGame play_game = [&](Game& g) { return main_loop(g, resources, sounds); };
+    // The quit sound is heard out before the window closes.
+    const auto leave = [&] {
+        const bool heard = game.settings.sound;
+        sounds.play_pending(game);
+        if (!heard) return;
+        const uint32_t start = ticks_now();
+        while (ticks_now() - start < QUIT_WAIT_MS) SDL_Delay(1);
+    };
     for (;;) {
         const uint32_t frame_start = ticks_now();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
-            if (event.type == SDL_KEYDOWN) {
-                if (!handle_key(event.key.keysym.sym, menu, selection, state, resources)) return;
-            } else if (event.type == SDL_QUIT) {
-                quit(state, resources);
-                return;
+            if (event.type == SDL_KEYDOWN && !handle_menu_key(event.key.keysym.sym, menu, game, play_game))
+                return leave();
+            if (event.type == SDL_QUIT) {
+                quit(game);
+                return leave();
             }
         }
-        render_menu(menu, selection, state, resources);
-        pace_frame(frame_start);
+        sounds.play_pending(game);
+        draw_menu(menu.screen, menu.selection, game.settings, resources);
+        SDL_GL_SwapBuffers();
+        pace_frame(frame_start, SDL_Delay);
     }
-}
-
-void menu_choose_sound(Resources& resources) { play_sound(resources.menuChooseSound); }
-void menu_select_sound(Resources& resources) { play_sound(resources.menuSelectSound); }
-void menu_cancel_sound(Resources& resources) { play_sound(resources.menuCancelSound); }
-void menu_start_game_sound(Resources& resources) { play_sound(resources.menuGameStartSound); }
-
-void menu_quit_sound(Resources& resources) {
-    play_sound(resources.menuQuitSound);
-    const uint32_t start = ticks_now();
-    // Short sleeps instead of a busy spin: the wait is the same, the other core stays free.
-    while (ticks_now() - start < QUIT_WAIT_MS) sleep_ms(1);
 }

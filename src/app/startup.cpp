@@ -13,8 +13,8 @@
 #include <ctime>
 
 #include "app/fatal.h"
-
-const char* const TAPFALL_VERSION = "1.07";
+#include "model/clock.h"
+#include "render/layout.h"
 
 namespace {
 
@@ -23,6 +23,7 @@ constexpr Uint16 AUDIO_FORMAT = AUDIO_S16LSB;
 constexpr int AUDIO_CHANNELS = 2;
 constexpr int AUDIO_CHUNK_SIZE = 1024;
 constexpr int MIXER_CHANNELS = 16;
+constexpr int WINDOW_BPP = 32;
 
 std::string directory_of(const std::string& path) {
     std::string::size_type slash = path.rfind('/');
@@ -47,6 +48,33 @@ std::string running_executable() {
     ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
     if (length <= 0 || length == ssize_t(sizeof buffer)) return "";
     return std::string(buffer, size_t(length));
+}
+
+void init_window() {
+    // The icon is a nicety: without it the window still opens.
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("img/icon32.bmp", "rb"), 1);
+    if (icon) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    if (!SDL_SetVideoMode(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
+        fatal_error("Couldn't set video mode");
+    // Set once the window exists, over the handlers SDL installed while making it.
+    XSetErrorHandler(on_x_error);
+    XSetIOErrorHandler(on_x_connection_lost);
+    char caption[32];
+    std::snprintf(caption, sizeof caption, "Tapfall v%s", layout::VERSION);
+    SDL_WM_SetCaption(caption, caption);
+}
+
+// One unit a pixel, with the origin at the bottom-left corner and y growing upward.
+void init_opengl() {
+    glClearColor(0, 0, 0, 0);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, layout::WINDOW_WIDTH, 0, layout::WINDOW_HEIGHT, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
 }
 
 }  // namespace
@@ -74,33 +102,8 @@ void init_everything() {
         fatal_error("Couldn't allocate mixer channels");
     init_window();
     init_opengl();
+    set_clock(SDL_GetTicks);
     std::srand(unsigned(std::time(nullptr)));
-}
-
-void init_window() {
-    // The icon is a nicety: without it the window still opens.
-    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("img/icon32.bmp", "rb"), 1);
-    if (icon) {
-        SDL_WM_SetIcon(icon, nullptr);
-        SDL_FreeSurface(icon);
-    }
-    if (!SDL_SetVideoMode(WINDOW_WIDTH, WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
-        fatal_error("Couldn't set video mode");
-    // Set once the window exists, over the handlers SDL installed while making it.
-    XSetErrorHandler(on_x_error);
-    XSetIOErrorHandler(on_x_connection_lost);
-    char caption[32];
-    std::snprintf(caption, sizeof caption, "Tapfall v%s", TAPFALL_VERSION);
-    SDL_WM_SetCaption(caption, caption);
-}
-
-void init_opengl() {
-    glClearColor(0, 0, 0, 0);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, WINDOW_WIDTH, 0, WINDOW_HEIGHT, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
 }
 
 void deinit_everything() {

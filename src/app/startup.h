@@ -4,11 +4,6 @@
 
 #include <string>
 
-constexpr int WINDOW_WIDTH = 640;
-constexpr int WINDOW_HEIGHT = 480;
-constexpr int WINDOW_BPP = 32;
-extern const char* const TAPFALL_VERSION;
-
 // The directory to change into so that the relative asset paths resolve beside the
 // executable: the directory of `executable` (the resolved path of the running program), or,
 // where that is unknown (empty), the part of argv[0] before its last '/'. Empty means: stay
@@ -17,8 +12,7 @@ std::string program_directory(const std::string& argv0, const std::string& execu
 // Changes into program_directory(argv0, the running executable); a failure is ignored.
 void change_to_program_directory(const char* argv0);
 
-// Ends the program through fatal_error on the first failure.
+// Starts SDL, SDL_ttf, the mixer, the window and OpenGL, and seeds the random source; ends the
+// program through fatal_error on the first failure.
 void init_everything();
-void init_window();
-void init_opengl();
 void deinit_everything();

@@ -1,21 +1,18 @@
 #include "model/clock.h"
 
-#include <SDL.h>
+#include <chrono>
 
 namespace {
 
-std::function<uint32_t()> ticks_source = SDL_GetTicks;
-std::function<void(uint32_t)> sleeper = SDL_Delay;
+uint32_t steady_ticks() {
+    using namespace std::chrono;
+    return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::function<uint32_t()> ticks_source = steady_ticks;
 
 }  // namespace
 
 uint32_t ticks_now() { return ticks_source(); }
 
-void sleep_ms(uint32_t ms) { sleeper(ms); }
-
-void set_clock(std::function<uint32_t()> ticks, std::function<void(uint32_t)> sleep) {
-    ticks_source = std::move(ticks);
-    sleeper = std::move(sleep);
-}
-
-void use_sdl_clock() { set_clock(SDL_GetTicks, SDL_Delay); }
+void set_clock(std::function<uint32_t()> ticks) { ticks_source = ticks ? std::move(ticks) : steady_ticks; }

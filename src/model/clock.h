@@ -1,12 +1,9 @@
-// The game's clock: milliseconds since start-up, and sleeping.
-// SDL's timer by default; tests install a clock of their own to set the time.
+// The game's clock: milliseconds, as unsigned 32-bit values whose differences are taken in
+// unsigned arithmetic. The application installs SDL's timer; tests install one they set.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 
 uint32_t ticks_now();
-void sleep_ms(uint32_t ms);
-
-void set_clock(std::function<uint32_t()> ticks, std::function<void(uint32_t)> sleep);
-void use_sdl_clock();
+void set_clock(std::function<uint32_t()> ticks);

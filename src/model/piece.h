@@ -8,24 +8,25 @@ constexpr int PIECE_TYPES = 7;
 // The type of an empty hold slot.
 constexpr int NO_PIECE = -1;
 
-// The numeric order is not the rotation order.
-enum Orientation { UP = 0, LEFT = 1, RIGHT = 2, DOWN = 3 };
+// The numeric order (an index of the shape tables) is not the rotation order.
+enum class Orientation { Up, Left, Right, Down };
+
+// A quarter turn either way, a half turn, or none.
+enum class Turn { None, Ccw, Cw, Half };
+Turn opposite(Turn turn);
 
 // What one playfield cell holds: empty, or the type + 1 of the piece that settled there.
 enum Cell { CELL_EMPTY = 0, CELL_I, CELL_O, CELL_T, CELL_L, CELL_J, CELL_S, CELL_Z };
 
 struct Piece {
     int type = PIECE_I;
-    Orientation orientation = UP;
+    Orientation orientation = Orientation::Up;
 
-    void rotate_cw();
-    void rotate_ccw();
-    void rotate_double();
-    // Spawn orientation: UP for everything, except T, L and J which spawn flat side up with ARS.
-    void orient_init(bool ars);
+    void turn(Turn turn);
+    // Spawn orientation: Up for everything, except T, L and J which spawn flat side up with ARS.
+    void spawn(bool ars);
+    Cell cell() const { return Cell(type + 1); }
 };
-
-void swap_pieces(Piece* a, Piece* b);
 
 // Cells are indexed column * 4 + row; row 0 is the bottom row of the mask.
 struct PieceMask {
@@ -33,9 +34,7 @@ struct PieceMask {
     int axis_column = 0;
     int preview_offset = 0;
 
-    // The picture is given as it looks: top row first, each row left to right.
-    void set(const int (&picture)[16], int axis, int preview);
     bool occupied(int column, int row) const { return cells[column * 4 + row] != 0; }
-    int get_width() const;
-    int get_height() const;
+    int width() const;
+    int height() const;
 };

@@ -1,30 +1,37 @@
-// PlayField: the grid of settled cells, [column][row] with row 0 at the bottom.
-// A plain value: copying it copies the grid, which is how trial drops are made.
+// PlayField: the grid of settled cells, [column][row] with row 0 at the bottom, in its normal
+// 10 x 20 size or the 5 x 10 of big mode. A plain value: copying it copies the grid.
 #pragma once
 
 #include "model/piece.h"
 
-struct GameState;
-
 constexpr int PLAYFIELD_COLUMNS = 10;
 constexpr int PLAYFIELD_ROWS = 20;
 
-struct PlayField {
-    int cells[PLAYFIELD_COLUMNS][PLAYFIELD_ROWS];
+class PlayField {
+public:
+    explicit PlayField(bool big = false) { clear(big); }
+    // Empties every cell and takes the size of the mode.
+    void clear(bool big);
 
-    PlayField();
-    void clear();
-    int get_cell(int column, int row) const { return cells[column][row]; }
-    // Stores the cell value of a piece type 0..6; anything else leaves the cell alone.
-    void set_cell(int column, int row, int type);
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Cell cell(int column, int row) const { return Cell(cells_[column][row]); }
+    void set_cell(int column, int row, Cell cell) { cells_[column][row] = cell; }
+    bool row_is_full(int row) const;
 
-    // The size in force (normal or big mode) comes from the game state.
-    bool row_is_full(int row, const GameState& state) const;
-    void copy_row(int from, int to, const GameState& state);
-    bool check_mask(const PieceMask& mask, int row, int column, const GameState& state) const;
+    // Whether the mask, its bottom-left corner at (row, left), lies below the top and on empty
+    // cells; keeping it inside the width is the caller's duty.
+    bool fits(const PieceMask& mask, int row, int left) const;
     // The row the mask comes to rest in when typed into `column`, or -1 when it has no room.
-    int find_lowest_row(const PieceMask& mask, int column, const GameState& state) const;
-    bool drop_piece(const Piece& piece, int column, const GameState& state);
+    // With deep drop the piece passes through settled blocks to the lowest place it fits.
+    int resting_row(const PieceMask& mask, int column, bool deep_drop) const;
+    // Writes the piece's cells where it comes to rest; false, with nothing written, without room.
+    bool drop(const PieceMask& mask, Cell cell, int column, bool deep_drop);
     // Removes every full row; returns how many went.
-    int line_clears(const GameState& state);
+    int clear_full_rows();
+
+private:
+    int cells_[PLAYFIELD_COLUMNS][PLAYFIELD_ROWS];
+    int width_ = PLAYFIELD_COLUMNS;
+    int height_ = PLAYFIELD_ROWS;
 };

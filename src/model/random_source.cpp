@@ -10,6 +10,6 @@ std::function<int()> source = std::rand;
 
 int random_number() { return source(); }
 
-void set_random_source(std::function<int()> new_source) { source = std::move(new_source); }
-
-void use_standard_random() { source = std::rand; }
+void set_random_source(std::function<int()> new_source) {
+    source = new_source ? std::move(new_source) : std::function<int()>(std::rand);
+}

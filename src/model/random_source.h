@@ -4,6 +4,5 @@
 #include <functional>
 
 int random_number();
-
+// An empty source brings back rand().
 void set_random_source(std::function<int()> source);
-void use_standard_random();

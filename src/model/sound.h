@@ -1,15 +1,30 @@
-// Sound playing: once, on the first free mixer channel. Callers check the sound setting first.
-// Tests install a player of their own to see which sounds were played.
+// The sounds the game asks for, named for what they mark. The game only names them; the
+// application plays them, and only while the sound setting is on.
 #pragma once
 
-#include <functional>
+enum class Sound {
+    // One per column and per number of lines the drop cleared (0..4): a run of drops plays a tune.
+    Drop,
+    Rotate,
+    Hold,
+    Rewind,
+    Hurry,
+    Finish,
+    GameStart,
+    MenuChoose,
+    MenuSelect,
+    MenuCancel,
+    MenuQuit,
+    Countdown,
+    CountdownStart,
+};
 
-struct GameState;
-struct Mix_Chunk;
+struct SoundCue {
+    Sound sound;
+    int column = 0;
+    int lines = 0;
+};
 
-void play_sound(Mix_Chunk* chunk);
-// Plays the sound only while the game's sound setting is on.
-void play_game_sound(const GameState& state, Mix_Chunk* chunk);
-
-void set_sound_player(std::function<void(Mix_Chunk*)> player);
-void use_mixer_sound_player();
+inline bool operator==(const SoundCue& a, const SoundCue& b) {
+    return a.sound == b.sound && a.column == b.column && a.lines == b.lines;
+}

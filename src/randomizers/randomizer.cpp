@@ -1,23 +1,28 @@
 #include "randomizers/randomizer.h"
 
-#include "randomizers/bagrandomizer.h"
-#include "randomizers/bastetrandomizer.h"
-#include "randomizers/history6randomizer.h"
-#include "randomizers/icheatrandomizer.h"
-#include "randomizers/randomrandomizer.h"
+#include "randomizers/bastet_randomizer.h"
+#include "randomizers/simple_randomizers.h"
 
-const std::vector<std::string>& randomizer_names() {
-    static const std::vector<std::string> names = {BAG_RANDOMIZER_NAME, HISTORY6_RANDOMIZER_NAME,
-                                                   RANDOM_RANDOMIZER_NAME, ICHEAT_RANDOMIZER_NAME,
-                                                   BASTET_RANDOMIZER_NAME};
-    return names;
+namespace {
+
+template <class Kind>
+std::unique_ptr<Randomizer> make() {
+    return std::make_unique<Kind>();
 }
 
-std::unique_ptr<Randomizer> make_randomizer(const std::string& name) {
-    if (name == BAG_RANDOMIZER_NAME) return std::make_unique<BagRandomizer>();
-    if (name == HISTORY6_RANDOMIZER_NAME) return std::make_unique<History6Randomizer>();
-    if (name == RANDOM_RANDOMIZER_NAME) return std::make_unique<RandomRandomizer>();
-    if (name == ICHEAT_RANDOMIZER_NAME) return std::make_unique<ICheatRandomizer>();
-    if (name == BASTET_RANDOMIZER_NAME) return std::make_unique<BastetRandomizer>();
-    return nullptr;
+}  // namespace
+
+const std::vector<RandomizerKind>& randomizer_kinds() {
+    static const std::vector<RandomizerKind> kinds = {
+        {"Bag", {"Gives one of each piece before shuffling the piece \"bag\" again"}, false, make<BagRandomizer>},
+        {"History (6 roll)", {"4-piece history, with 6 rolls - less likely to receive recent pieces"}, false,
+         make<HistoryRandomizer>},
+        {"Random", {"Totally random piece generator"}, false, make<RandomRandomizer>},
+        {"I-Cheat", {"I pieces only"}, false, make<ICheatRandomizer>},
+        {"Bastet",
+         {"Bastard randomizer that tries to deal you unfavorable pieces", "* Forces number of piece previews to 0",
+          "* Disables hold piece"},
+         true, make<BastetRandomizer>},
+    };
+    return kinds;
 }

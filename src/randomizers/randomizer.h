@@ -1,32 +1,28 @@
-// Randomizer: deals the sequence of piece types; one of five interchangeable strategies.
-// The registry maps the names shown in the menus and stored in the settings file to classes.
+// Randomizers: the strategies that deal the sequence of piece types. A game makes a fresh one
+// at its start, so a randomizer's memory (a bag, a history) lasts one game.
 #pragma once
 
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "model/piece.h"
+#include "model/registry.h"
 
-struct GameState;
-
-extern const std::string BAG_RANDOMIZER_NAME;
-extern const std::string HISTORY6_RANDOMIZER_NAME;
-extern const std::string RANDOM_RANDOMIZER_NAME;
-extern const std::string ICHEAT_RANDOMIZER_NAME;
-extern const std::string BASTET_RANDOMIZER_NAME;
+struct Game;
 
 class Randomizer {
 public:
     virtual ~Randomizer() = default;
-    // Back to the state of a freshly built object; called at the start of every game.
-    virtual void reset() = 0;
-    // Writes the next type into the piece; its orientation is left to the caller.
-    virtual void get_piece(Piece* piece, GameState& state) = 0;
-    virtual std::string get_name() const = 0;
+    // The type of the next piece; only the adversary looks at the game.
+    virtual int next(const Game& game) = 0;
 };
 
-// Names in the order the options menu cycles through them.
-const std::vector<std::string>& randomizer_names();
-// A new randomizer of the named class, or nullptr for a name that is none of them.
-std::unique_ptr<Randomizer> make_randomizer(const std::string& name);
+struct RandomizerKind {
+    const char* name;
+    InfoLines info;
+    // Judges the field it deals for, so it is played without previews or hold.
+    bool judges_the_field;
+    std::unique_ptr<Randomizer> (*make)();
+};
+
+// In the order the options menu cycles through them; the first is the default.
+const std::vector<RandomizerKind>& randomizer_kinds();

@@ -1,71 +1,43 @@
-// Resources: every texture, sprite, font size and sound of the game, loaded once at start-up
-// (or the program ends with a message naming the missing file) and released at shutdown.
+// Resources: every picture and font size of the game, loaded once at start-up in a fixed order
+// (a missing file throws a LoadError naming it) and released with the object.
 #pragma once
 
-#include <SDL_mixer.h>
-#include <SDL_ttf.h>
+#include <memory>
 
 #include "render/texture.h"
 
-constexpr int DROP_SOUND_COLUMNS = 10;
-constexpr int DROP_SOUND_VARIANTS = 5;
+struct _TTF_Font;
+using TTF_Font = _TTF_Font;
+
+struct FontCloser {
+    void operator()(TTF_Font* font) const;
+};
+using Font = std::unique_ptr<TTF_Font, FontCloser>;
 
 struct Resources {
-    Sprite cellSprites[7];
-    Sprite bigCellSprites[7];
-    Sprite backdrop;
-    Sprite backdropBig;
-    Sprite columnHighlight;
-    Sprite menuScreen;
-    Sprite optionsScreen;
-    Sprite creditsScreen;
-    Sprite guide10Keys;
-    Sprite guide40Keys;
-    Sprite cellHighlight;
+    Texture cell_sheet;
+    Texture big_cell_sheet;
+    Texture backdrop;
+    Texture backdrop_big;
+    Texture column_highlight;
+    Texture menu_screen;
+    Texture options_screen;
+    Texture credits_screen;
+    Texture guide_10_keys;
+    Texture guide_40_keys;
+    Texture cell_highlight;
+    // Indexed by slot, as the cell colour table gives it.
+    Sprite cells[7];
+    Sprite big_cells[7];
 
-    TTF_Font* font12 = nullptr;
-    TTF_Font* font8 = nullptr;
-    TTF_Font* font16 = nullptr;
-    TTF_Font* font14 = nullptr;
-    TTF_Font* font10 = nullptr;
-    TTF_Font* font20 = nullptr;
+    Font font8;
+    Font font10;
+    Font font12;
+    Font font14;
+    Font font16;
+    Font font20;
 
-    // [column][lines cleared]
-    Mix_Chunk* dropSounds[DROP_SOUND_COLUMNS][DROP_SOUND_VARIANTS] = {};
-    Mix_Chunk* rotateSound = nullptr;
-    Mix_Chunk* holdSound = nullptr;
-    Mix_Chunk* rewindSound = nullptr;
-    Mix_Chunk* hurrySound = nullptr;
-    Mix_Chunk* finishSound = nullptr;
-    Mix_Chunk* menuGameStartSound = nullptr;
-    Mix_Chunk* menuChooseSound = nullptr;
-    Mix_Chunk* menuSelectSound = nullptr;
-    Mix_Chunk* menuCancelSound = nullptr;
-    Mix_Chunk* menuQuitSound = nullptr;
-    Mix_Chunk* countdownSound = nullptr;
-    Mix_Chunk* countdownStartSound = nullptr;
-
-    Texture cellSheetTexture;
-    Texture cellSheetBigTexture;
-    Texture backdropTexture;
-    Texture backdropBigTexture;
-    Texture columnHighlightTexture;
-    Texture menuScreenTexture;
-    Texture optionsScreenTexture;
-    Texture creditsScreenTexture;
-    Texture guide10KeysTexture;
-    Texture guide40KeysTexture;
-    Texture cellHighlightTexture;
-
-    // Loads every asset, in a fixed order, or ends the program.
     Resources();
-    // Nothing loaded and nothing released: for code that never draws, such as the tests.
-    struct Unloaded {};
-    explicit Resources(Unloaded);
-    ~Resources();
     Resources(const Resources&) = delete;
     Resources& operator=(const Resources&) = delete;
-
-private:
-    bool loaded_ = false;
 };

@@ -18,7 +18,7 @@ void render_text(TTF_Font* font, const SDL_Color& color, const float& x, const f
         SDL_FreeSurface(rendered);
         return;
     }
-    vertFlip(rendered, padded);
+    flip_rows_into(rendered, padded);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

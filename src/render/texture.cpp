@@ -3,13 +3,9 @@
 #include <SDL_image.h>
 #include <SDL_opengl.h>
 
-#include <string>
-#include <type_traits>
+#include <utility>
 
-#include "app/fatal.h"
 #include "render/texture_layout.h"
-
-static_assert(std::is_same_v<GLuint, uint32_t>, "Texture::id holds an OpenGL texture name");
 
 int pad(int n) {
     int result = 1;
@@ -22,7 +18,7 @@ int pad(int n) {
     return result;
 }
 
-bool vertFlip(SDL_Surface* src, SDL_Surface* dst) {
+bool flip_rows_into(SDL_Surface* src, SDL_Surface* dst) {
     if (dst == nullptr) return false;
     // Without this the copy would blend the source's alpha instead of copying it.
     SDL_SetAlpha(src, 0, 255);
@@ -34,51 +30,62 @@ bool vertFlip(SDL_Surface* src, SDL_Surface* dst) {
     return true;
 }
 
-void Texture::load(const char* path) {
+Texture::Texture(const char* path) {
     SDL_Surface* loaded = IMG_Load(path);
-    if (loaded == nullptr) fatal_error(std::string("Couldn't load image file: ") + path);
-    width = loaded->w;
-    height = loaded->h;
-
-    SDL_Surface* padded = create_gl_surface(pad(width), pad(height), loaded->format->BitsPerPixel);
-    if (!vertFlip(loaded, padded)) fatal_error(std::string("Couldn't pad image file: ") + path);
-    texWidth = padded->w;
-    texHeight = padded->h;
+    if (loaded == nullptr) throw LoadError(std::string("Couldn't load image file: ") + path);
+    width_ = loaded->w;
+    height_ = loaded->h;
+    SDL_Surface* padded = create_gl_surface(pad(width_), pad(height_), loaded->format->BitsPerPixel);
+    const auto fail = [&](const char* why) {
+        if (padded) SDL_FreeSurface(padded);
+        SDL_FreeSurface(loaded);
+        throw LoadError(why + std::string(path));
+    };
+    if (!flip_rows_into(loaded, padded)) fail("Couldn't pad image file: ");
+    tex_width_ = padded->w;
+    tex_height_ = padded->h;
 
     const int bytes_per_pixel = padded->format->BytesPerPixel;
     const GLenum format = gl_format_for(bytes_per_pixel);
-    if (format == 0) fatal_error(std::string("Unrecognized image file format for ") + path);
-    const int alignment = unpack_alignment(texWidth * bytes_per_pixel, padded->pitch);
-    if (alignment == 0) fatal_error(std::string("Couldn't pad image file: ") + path);
+    if (format == 0) fail("Unrecognized image file format for ");
+    const int alignment = unpack_alignment(tex_width_ * bytes_per_pixel, padded->pitch);
+    if (alignment == 0) fail("Couldn't pad image file: ");
 
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), texWidth, texHeight, 0, format, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), tex_width_, tex_height_, 0, format, GL_UNSIGNED_BYTE,
                  padded->pixels);
     glPopClientAttrib();
+    // Pictures are sampled pixel-exact.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-
     SDL_FreeSurface(padded);
     SDL_FreeSurface(loaded);
-    id = name;
+    id_ = name;
 }
 
-void Texture::free() { glDeleteTextures(1, &id); }
-
-void Sprite::setAll(Texture* sheet, int x, int y, int w, int h) {
-    texture = sheet;
-    rect.x = Sint16(x);
-    rect.y = Sint16(y);
-    rect.w = Uint16(w);
-    rect.h = Uint16(h);
+Texture::~Texture() {
+    if (id_ != 0) glDeleteTextures(1, &id_);
 }
+
+Texture::Texture(Texture&& other) noexcept { *this = std::move(other); }
+
+Texture& Texture::operator=(Texture&& other) noexcept {
+    std::swap(id_, other.id_);
+    width_ = other.width_;
+    height_ = other.height_;
+    tex_width_ = other.tex_width_;
+    tex_height_ = other.tex_height_;
+    return *this;
+}
+
+void Texture::draw(float x, float y) const { Sprite{this, {0, 0, Uint16(width_), Uint16(height_)}}.draw(x, y); }
 
 void Sprite::draw(float x, float y) const {
-    glBindTexture(GL_TEXTURE_2D, texture->id);
+    glBindTexture(GL_TEXTURE_2D, texture->id());
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -29,8 +29,8 @@ int unpack_alignment(int row_bytes, int pitch) {
 }
 
 TexCoords sprite_tex_coords(const Sprite& sprite) {
-    const float width = float(sprite.texture->texWidth);
-    const float height = float(sprite.texture->texHeight);
+    const float width = float(sprite.texture->tex_width());
+    const float height = float(sprite.texture->tex_height());
     TexCoords coords;
     coords.s0 = sprite.rect.x / width;
     coords.t0 = sprite.rect.y / height;

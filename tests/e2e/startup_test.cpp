@@ -1,99 +1,68 @@
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
-#include "e2e/gametest.h"
-
-namespace {
-
-bool ends_with(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-std::string path_with(const fs::path& directory) {
-    const char* path = std::getenv("PATH");
-    return directory.string() + ":" + (path ? path : "/usr/bin:/bin");
-}
-
-}  // namespace
+#include "e2e/harness.h"
 
 using StartUp = GameTest;
 
-TEST_F(StartUp, OpensItsWindowWithTitleAndIconOnTheMainMenuAndEscapeThereEndsIt) {
-    start();
-    const unsigned long id = window();
-    ASSERT_NE(id, 0u);
-    CommandResult name = run_command({"xdotool", "getwindowname", std::to_string(id)},
-                                     x_server().environment());
-    EXPECT_EQ(name.output, std::string(WINDOW_TITLE) + "\n");
-    EXPECT_TRUE(x_server().window_has_icon(id));
-    EXPECT_TRUE(wait_for_main_menu(MAIN_START_GAME));
-
-    press("Escape");
-    EXPECT_EQ(wait_for_exit(), 0);
-    EXPECT_EQ(error_output(), "");
-}
-
-TEST_F(StartUp, ClosingTheWindowEndsTheProgram) {
-    start();
-    const unsigned long id = window();
-    ASSERT_NE(id, 0u);
-    x_server().request_close(id);
-    EXPECT_EQ(wait_for_exit(), 0);
+// Started from the folder above the game's. The icon comes from img/ beside the executable, so it
+// shows that the files were found. The installed folder is reached by name on PATH, as a desktop
+// entry or a shell would start it.
+TEST_F(StartUp, FindsItsFilesHoweverItIsStartedAndEndsWhenItsWindowIsClosed) {
+    write_settings("Sound=FALSE\n");
+    const fs::path links = folder / "../links", installed = folder / "../installed game";
+    fs::create_directory(links);
+    fs::create_symlink(folder / "tapfall", links / "tapfall-game");
+    ASSERT_EQ(0, std::system(("'" CMAKE_COMMAND_PATH "' --install '" TAPFALL_BUILD_DIR "' --prefix '" +
+                              installed.string() + "' >/dev/null").c_str()));
+    const std::string path = std::string(":") + std::getenv("PATH");
+    const std::pair<std::string, Environment> starts[] = {{"game/tapfall", {}},
+                                                          {"tapfall", {{"PATH", folder.string() + path}}},
+                                                          {"tapfall-game", {{"PATH", links.string() + path}}},
+                                                          {(links / "tapfall-game").string(), {}},
+                                                          {"tapfall", {{"PATH", installed.string() + path}}}};
+    for (const auto& [program, environment] : starts) {
+        SCOPED_TRACE(program);
+        start(program, environment);
+        ASSERT_TRUE(wait_for_menu(0));
+        EXPECT_TRUE(has_icon());
+        close_window();
+        EXPECT_EQ(wait_for_exit(), 0);
+    }
 }
 
 TEST_F(StartUp, LosingItsWindowToAnotherProgramEndsItWithAMessage) {
-    write_settings(NO_SOUND);
+    write_settings("Sound=FALSE\n");
     start();
-    ASSERT_TRUE(wait_for_main_menu(MAIN_START_GAME));
-    x_server().destroy_window(window());
+    ASSERT_TRUE(wait_for_menu(0));
+    destroy_window();
     EXPECT_EQ(wait_for_exit(), 1);
     EXPECT_EQ(error_output(), "Error:Lost the game's window");
 }
 
-TEST_F(StartUp, AMissingIconIsIgnored) {
-    write_settings(NO_SOUND);
-    fs::remove(folder() / "img" / "icon32.bmp");
-    start();
-    const unsigned long id = window();
-    ASSERT_NE(id, 0u);
-    EXPECT_FALSE(x_server().window_has_icon(id));
-    press("Escape");
-    EXPECT_EQ(wait_for_exit(), 0);
-}
-
-// Without a reachable display SDL would fall back to an invisible off-screen window.
-TEST_F(StartUp, WithoutADisplayItReportsThatSdlCouldNotStart) {
-    for (GameStart how : {GameStart().unset("DISPLAY"), GameStart().set("DISPLAY", ":4093")}) {
-        start(how);
-        EXPECT_EQ(wait_for_exit(), 1);
-        EXPECT_TRUE(ends_with(error_output(), "Error:Couldn't initialize SDL"))
-            << error_output();
-    }
-}
-
-TEST_F(StartUp, AVideoDriverWithoutOpenGlCannotSetTheVideoMode) {
-    start(GameStart().set("SDL_VIDEODRIVER", "dummy"));
-    EXPECT_EQ(wait_for_exit(), 1);
-    EXPECT_TRUE(ends_with(error_output(), "Error:Couldn't set video mode")) << error_output();
-}
-
-// The icon comes from img/ beside the executable, so it shows that the files were found: by a
-// relative path from another directory, by name from PATH, and through a symlink on PATH or
-// given with its path.
-TEST_F(StartUp, FindsItsFilesHoweverItIsStarted) {
-    write_settings(NO_SOUND);
-    const fs::path elsewhere = make_directory("elsewhere");
-    const fs::path links = make_directory("links");
-    fs::create_symlink(game_path(), links / "tapfall-game");
-    for (const GameStart& how : {GameStart().run("../game/tapfall").from(elsewhere),
-                                 GameStart().run("tapfall").from(elsewhere).set("PATH", path_with(folder())),
-                                 GameStart().run("tapfall-game").from(elsewhere).set("PATH", path_with(links)),
-                                 GameStart().run((links / "tapfall-game").string()).from(elsewhere)}) {
-        start(how);
-        const unsigned long id = window();
-        ASSERT_NE(id, 0u) << how.program;
-        EXPECT_TRUE(x_server().window_has_icon(id)) << how.program;
-        press("Escape");
-        EXPECT_EQ(wait_for_exit(), 0) << how.program;
+// Assets are reported in load order: images, then fonts, then sounds (drop sounds may be missing).
+TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
+    const struct {
+        Environment environment;
+        std::vector<std::string> missing;
+        std::string message;
+    } cases[] = {
+        // Without a reachable display SDL would fall back to an invisible off-screen window.
+        {{{"DISPLAY", std::nullopt}}, {}, "Error:Couldn't initialize SDL"},
+        {{{"DISPLAY", ":4093"}}, {}, "Error:Couldn't initialize SDL"},
+        {{{"SDL_VIDEODRIVER", "dummy"}}, {}, "Error:Couldn't set video mode"},
+        {{}, {"sfx/finish.ogg", "sfx/hurry.ogg"}, "Error:Couldn't load sfx/hurry.ogg"},
+        {{}, {"sfx/rotate.ogg", layout::FONT_FILE}, std::string("Error:Couldn't load ") + layout::FONT_FILE},
+        {{}, {layout::FONT_FILE, "img/backdrop.png"}, "Error:Couldn't load image file: img/backdrop.png"},
+        {{}, {"sfx/3c.ogg", "sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& file : c.missing) fs::rename(folder / file, folder / (file + ".gone"));
+        start("", c.environment);
+        EXPECT_EQ(wait_for_exit(Milliseconds(15000)), 1) << c.message;
+        const std::string error = error_output();
+        EXPECT_EQ(error.substr(std::min(error.rfind("Error:"), error.size())), c.message) << error;
+        for (const std::string& file : c.missing) fs::rename(folder / (file + ".gone"), folder / file);
     }
 }

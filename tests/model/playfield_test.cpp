@@ -2,111 +2,71 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "model/gamestate.h"
-#include "support/fields.h"
+#include "placement/placement.h"
 
 namespace {
 
-class PlayFieldTest : public ::testing::Test {
-protected:
-    int lowest(int piece, Orientation orientation, int column) {
-        PieceMask mask;
-        state.piece_mask_type->get_piece_mask(piece, orientation, &mask);
-        return field.find_lowest_row(mask, column, state);
-    }
+PieceMask mask(int type, Orientation orientation) { return piece_mask(placement_systems()[0], {type, orientation}); }
+const PieceMask FLAT_I = mask(PIECE_I, Orientation::Up);
+const PieceMask TALL_I = mask(PIECE_I, Orientation::Left);
 
-    GameState state;
-    PlayField field;
-};
+void fill(PlayField& field, int row, int except_column = -1) {
+    for (int column = 0; column < field.width(); ++column)
+        if (column != except_column) field.set_cell(column, row, CELL_O);
+}
 
 }  // namespace
 
-TEST_F(PlayFieldTest, SetCellStoresTypePlusOneAndIgnoresOtherValues) {
-    field.set_cell(3, 4, PIECE_Z);
-    field.set_cell(3, 4, NO_PIECE);
-    field.set_cell(3, 4, 7);
-    EXPECT_EQ(field.get_cell(3, 4), CELL_Z);
-    field.clear();
-    EXPECT_EQ(blocks_in(field), 0);
-}
-
-TEST_F(PlayFieldTest, PiecesOnAnEmptyFieldRestOnTheFloorInBothSizes) {
-    for (bool big : {false, true})
-        for (bool deep : {false, true}) {
-            state.big_mode = big;
-            state.deep_drop = deep;
-            for (int column = 0; column + 4 <= state.get_playfield_width(); ++column)
-                EXPECT_EQ(lowest(PIECE_I, UP, column), 0);
-            EXPECT_EQ(lowest(PIECE_I, LEFT, state.get_playfield_width() - 1), 0);
-        }
-}
-
-TEST_F(PlayFieldTest, APieceFallsOntoTheFirstBlockUnderAnyOfItsCells) {
-    state.deep_drop = false;
-    paint(field, {"..#.......",
-                  "..........",
-                  ".........."});
-    EXPECT_EQ(lowest(PIECE_T, UP, 1), 3);
-    ASSERT_TRUE(field.drop_piece(Piece{PIECE_T, UP}, 1, state));
-    EXPECT_EQ(field.get_cell(1, 3), CELL_T);
-    EXPECT_EQ(field.get_cell(2, 4), CELL_T);
-    EXPECT_EQ(field.get_cell(1, 2), CELL_EMPTY);
-}
-
-TEST_F(PlayFieldTest, AFullColumnRefusesThePieceAndLeavesTheFieldAlone) {
-    state.deep_drop = false;
-    for (int row = 0; row < PLAYFIELD_ROWS - 1; ++row) field.cells[0][row] = CELL_I;
-    // Height 4 does not fit above row 19 of column 0, a flat I still does.
-    EXPECT_EQ(lowest(PIECE_I, LEFT, 0), -1);
-    EXPECT_EQ(lowest(PIECE_I, UP, 0), PLAYFIELD_ROWS - 1);
+TEST(PlayField, APieceFallsOntoTheStackOrThroughItWithDeepDrop) {
+    PlayField field;
+    EXPECT_EQ(0, field.resting_row(FLAT_I, 0, false));
+    // A covered hole of the I's shape in row 0: only deep drop reaches it.
+    fill(field, 1);
+    EXPECT_EQ(2, field.resting_row(FLAT_I, 0, false));
+    EXPECT_EQ(0, field.resting_row(FLAT_I, 0, true));
+    // A column full to the top has no room, with or without deep drop.
+    for (int row = 0; row < 20; ++row) field.set_cell(3, row, CELL_Z);
+    EXPECT_EQ(-1, field.resting_row(FLAT_I, 0, false));
+    EXPECT_EQ(-1, field.resting_row(FLAT_I, 0, true));
     const PlayField before = field;
-    EXPECT_FALSE(field.drop_piece(Piece{PIECE_I, LEFT}, 0, state));
-    EXPECT_EQ(0, memcmp(before.cells, field.cells, sizeof field.cells));
+    EXPECT_FALSE(field.drop(TALL_I, CELL_I, 3, true));
+    for (int row = 0; row < 20; ++row) EXPECT_EQ(before.cell(4, row), field.cell(4, row));
+    // The top of the piece may reach the top row and no further.
+    for (int row = 2; row < 16; ++row) field.set_cell(0, row, CELL_O);
+    EXPECT_EQ(16, field.resting_row(TALL_I, 0, false));
+    field.set_cell(0, 16, CELL_O);
+    EXPECT_EQ(-1, field.resting_row(TALL_I, 0, false));
 }
 
-TEST_F(PlayFieldTest, DeepDropReachesACoveredHoleOfThePiecesShape) {
-    paint(field, {"##########",
-                  "#.########",
-                  "#.########",
-                  "#.########",
-                  "#.########"});
-    field.cells[1][4] = CELL_O;  // the lid over the hole
-    EXPECT_EQ(lowest(PIECE_I, LEFT, 1), 0);
-    state.deep_drop = false;
-    EXPECT_EQ(lowest(PIECE_I, LEFT, 1), 5);
-    // With no room anywhere in the column, not even deep drop finds one.
-    state.deep_drop = true;
-    for (int row = 0; row < PLAYFIELD_ROWS; ++row) field.cells[1][row] = CELL_J;
-    EXPECT_EQ(lowest(PIECE_I, LEFT, 1), -1);
+TEST(PlayField, ADropWritesItsCellsWhereItRests) {
+    PlayField field;
+    ASSERT_TRUE(field.drop(mask(PIECE_T, Orientation::Up), CELL_T, 2, false));
+    EXPECT_EQ((std::vector<int>{CELL_T, CELL_T, CELL_T, CELL_EMPTY, CELL_T, CELL_EMPTY}),
+              (std::vector<int>{field.cell(2, 0), field.cell(3, 0), field.cell(4, 0), field.cell(2, 1),
+                                field.cell(3, 1), field.cell(4, 1)}));
 }
 
-TEST_F(PlayFieldTest, ClearsEveryFullRowAndDropsThePartialRowsBetween) {
-    paint(field, {"#.........",
-                  "##########",
-                  "##########",
-                  ".#########",
-                  "##########",
-                  "##########"});
-    EXPECT_EQ(field.line_clears(state), 4);
-    EXPECT_EQ(field.get_cell(0, 0), CELL_EMPTY);
-    EXPECT_EQ(field.get_cell(1, 0), CELL_O);
-    EXPECT_EQ(field.get_cell(0, 1), CELL_O);
-    EXPECT_EQ(blocks_in(field), 10);
+TEST(PlayField, FullRowsGoAndTheRowsAboveComeDown) {
+    PlayField field;
+    for (int row = 0; row < 5; ++row) fill(field, row, row == 2 ? 5 : -1);
+    field.set_cell(7, 19, CELL_S);
+    EXPECT_EQ(4, field.clear_full_rows());
+    EXPECT_EQ(std::make_pair(CELL_EMPTY, CELL_O), std::make_pair(field.cell(5, 0), field.cell(4, 0)));
+    EXPECT_EQ(std::make_pair(CELL_S, CELL_EMPTY), std::make_pair(field.cell(7, 15), field.cell(7, 19)));
+    EXPECT_EQ(0, field.clear_full_rows());
 }
 
-TEST_F(PlayFieldTest, BigModeRowsAreFullWithFiveBlocksAndTheFieldIsTenHigh) {
-    state.big_mode = true;
-    state.deep_drop = false;
-    paint(field, {"#####.....",
-                  "####......"});
-    EXPECT_TRUE(field.row_is_full(1, state));
-    EXPECT_FALSE(field.row_is_full(0, state));
-    EXPECT_EQ(field.line_clears(state), 1);
-    EXPECT_EQ(blocks_in(field), 4);
-    for (int row = 0; row < 6; ++row) field.cells[4][row] = CELL_L;
-    EXPECT_EQ(lowest(PIECE_I, LEFT, 4), 6);
-    field.cells[4][6] = CELL_L;
-    EXPECT_EQ(lowest(PIECE_I, LEFT, 4), -1);
+TEST(PlayField, BigModeUsesTheFiveByTenCorner) {
+    PlayField field(true);
+    EXPECT_EQ(std::make_pair(5, 10), std::make_pair(field.width(), field.height()));
+    fill(field, 0);
+    EXPECT_TRUE(field.row_is_full(0));
+    // Ten rows: a tall I on six blocks reaches the top; on seven it has no room.
+    for (int row = 1; row < 6; ++row) field.set_cell(4, row, CELL_O);
+    EXPECT_EQ(6, field.resting_row(TALL_I, 4, false));
+    field.set_cell(4, 6, CELL_O);
+    EXPECT_EQ(-1, field.resting_row(TALL_I, 4, true));
+    EXPECT_EQ(1, field.clear_full_rows());
+    field.clear(false);
+    EXPECT_EQ(std::make_pair(10, CELL_EMPTY), std::make_pair(field.width(), field.cell(4, 6)));
 }

@@ -2,80 +2,82 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
 
-#include "model/gamestate.h"
-#include "randomizers/bagrandomizer.h"
-#include "randomizers/history6randomizer.h"
+#include "model/game.h"
 #include "support/seams.h"
 
 namespace {
 
-class RandomizerTest : public ::testing::Test {
-protected:
-    // The type dealt; a randomizer deals types and leaves the orientation alone.
-    int deal(Randomizer& randomizer) {
-        Piece piece{NO_PIECE, LEFT};
-        randomizer.get_piece(&piece, state);
-        EXPECT_EQ(piece.orientation, LEFT);
-        return piece.type;
-    }
-
-    GameState state;
-};
+std::vector<int> deal(const char* name, int count, const Game& game) {
+    const std::unique_ptr<Randomizer> randomizer = randomizer_kinds()[find_kind(randomizer_kinds(), name)].make();
+    std::vector<int> types;
+    for (int i = 0; i < count; ++i) types.push_back(randomizer->next(game));
+    return types;
+}
 
 }  // namespace
 
-TEST_F(RandomizerTest, BagDealsEachTypeOncePerBagPickingTheKthRemainingInTypeOrder) {
-    ScriptedRandom random{{2, 2, 8, 3, 17, 0, 5, 4, 9, 1, 6, 2, 0, 3}};
-    BagRandomizer bag;
-    // T; then index 2 is L, T being gone; then 8 % 5 = 3 among I O J S Z is S.
-    const int opening[] = {PIECE_T, PIECE_L, PIECE_S};
-    for (int round = 0; round < 2; ++round) {
-        std::set<int> seen;
-        for (int i = 0; i < PIECE_TYPES; ++i) {
-            EXPECT_EQ(bag.pieces_left(), PIECE_TYPES - i);
-            const int type = deal(bag);
-            if (round == 0 && i < 3) {
-                EXPECT_EQ(type, opening[i]);
-            }
-            seen.insert(type);
-        }
-        EXPECT_EQ(seen.size(), 7u);
+TEST(Randomizers, BagDealsEachTypeOncePerSevenAndRefillsAtOnce) {
+    Game game;
+    ScriptedRandom draws({3, 3, 100, 0, 5, 1, 0, 6});
+    // 3 of I..Z is L; 3 of I,O,T,J,S,Z is J; 100 % 5 = 0 is I; then O; 5 % 3 = 2 is Z...
+    EXPECT_EQ((std::vector<int>{PIECE_L, PIECE_J, PIECE_I, PIECE_O, PIECE_Z, PIECE_S, PIECE_T, PIECE_Z}),
+              deal("Bag", 8, game));
+}
+
+TEST(Randomizers, HistoryRerollsRecentTypesUpToSixTimesAndNeverOpensWithSZOrO) {
+    Game game;
+    {
+        // S, Z and O are passed over for the first piece; then T, T again is rerolled into L.
+        ScriptedRandom draws({5, 6, 1, 2, 2, 3});
+        EXPECT_EQ((std::vector<int>{PIECE_T, PIECE_L}), deal("History (6 roll)", 2, game));
     }
-    deal(bag);
-    bag.reset();
-    EXPECT_EQ(bag.pieces_left(), 7);
+    {
+        // A stubborn source: the sixth roll is taken even though it repeats.
+        ScriptedRandom draws({0});
+        EXPECT_EQ((std::vector<int>{PIECE_I, PIECE_I}), deal("History (6 roll)", 2, game));
+    }
+    {
+        // The history starts as Z, S, Z, S: an S is rerolled even for the second piece.
+        ScriptedRandom draws({0, 5, 4});
+        EXPECT_EQ((std::vector<int>{PIECE_I, PIECE_J}), deal("History (6 roll)", 2, game));
+    }
 }
 
-TEST_F(RandomizerTest, HistoryNeverOpensWithSZOAndRerollsThemForFree) {
-    // S, Z, O are thrown away without counting; then T is not in the Z S Z S history.
-    ScriptedRandom random{{5, 6, 1, 5, 2}};
-    History6Randomizer history;
-    EXPECT_EQ(deal(history), PIECE_T);
-    EXPECT_EQ(random.draws(), 5);
-    history.reset();
-    ScriptedRandom again{{6, 4}};
-    EXPECT_EQ(deal(history), PIECE_J);  // the reset brings back the no-S/Z/O opener
+TEST(Randomizers, RandomTakesTheNumberAndICheatOnlyDealsI) {
+    Game game;
+    ScriptedRandom draws({13, 6, 6});
+    EXPECT_EQ((std::vector<int>{PIECE_Z, PIECE_Z, PIECE_Z}), deal("Random", 3, game));
+    EXPECT_EQ((std::vector<int>{PIECE_I, PIECE_I}), deal("I-Cheat", 2, game));
+    EXPECT_TRUE(randomizer_kinds()[find_kind(randomizer_kinds(), "Bastet")].judges_the_field);
+    EXPECT_FALSE(randomizer_kinds()[0].judges_the_field);
 }
 
-TEST_F(RandomizerTest, HistoryRerollsRecentTypesAndAcceptsTheSixthRollWhateverItIs) {
-    ScriptedRandom random{{2, 2, 6, 3}};
-    History6Randomizer history;
-    EXPECT_EQ(deal(history), PIECE_T);
-    // T is recent, Z is still in the starting history; L is fresh.
-    EXPECT_EQ(deal(history), PIECE_L);
-    EXPECT_EQ(random.draws(), 4);
-    // L is now recent; a source that keeps answering L is asked six times, then believed.
-    EXPECT_EQ(deal(history), PIECE_L);
-    EXPECT_EQ(random.draws(), 10);
-}
-
-TEST_F(RandomizerTest, RandomAndICheatDealWhatTheyPromise) {
-    ScriptedRandom random{{3, 10}};
-    auto any = make_randomizer(RANDOM_RANDOMIZER_NAME);
-    EXPECT_EQ(deal(*any), PIECE_L);
-    EXPECT_EQ(deal(*any), PIECE_L);  // 10 % 7
-    auto cheat = make_randomizer(ICHEAT_RANDOMIZER_NAME);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(deal(*cheat), PIECE_I);
+TEST(Randomizers, BastetDealsWhatClearsTheFewestLinesBreakingTiesAtRandom) {
+    Game game;
+    {
+        // Nothing can clear a line on an empty field: all seven are candidates.
+        ScriptedRandom draws({6, 0});
+        EXPECT_EQ((std::vector<int>{PIECE_Z, PIECE_I}), deal("Bastet", 2, game));
+    }
+    // One hole in the middle of the bottom row: every type but O can fill it.
+    for (int column = 0; column < 10; ++column)
+        if (column != 4) game.playfield.set_cell(column, 0, CELL_J);
+    ScriptedRandom draws({3});
+    EXPECT_EQ((std::vector<int>{PIECE_O}), deal("Bastet", 1, game));
+    // Covered two rows up, the hole is only reachable with deep drop, and only by a piece that
+    // turns under the cover: I and O cannot, and 3 picks O of the two.
+    game.playfield.set_cell(4, 2, CELL_J);
+    EXPECT_EQ((std::vector<int>{PIECE_O}), deal("Bastet", 1, game));
+    // Without deep drop nothing reaches it: all seven are candidates again, and 3 picks L.
+    game.settings.deep_drop = false;
+    EXPECT_EQ((std::vector<int>{PIECE_L}), deal("Bastet", 1, game));
+    // A type that fits nowhere is dealt before all else: the top three rows leave gaps three
+    // wide, and the holes below never line up, so I has no room.
+    Game full;
+    for (int row = 0; row < 20; ++row)
+        for (int column = 0; column < 10; ++column)
+            if (row < 17 ? column != (row * 3 + 1) % 10 : column % 4 == 1) full.playfield.set_cell(column, row, CELL_S);
+    EXPECT_EQ((std::vector<int>{PIECE_I}), deal("Bastet", 1, full));
 }

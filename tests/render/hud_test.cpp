@@ -2,121 +2,91 @@
 
 #include <gtest/gtest.h>
 
+#include "render/field_drawing.h"
+#include "render/texture.h"
+
 namespace {
 
-bool same_color(const SDL_Color& a, const SDL_Color& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-
-GameRecord playing(uint32_t start, int pieces, int keys) {
-    GameRecord state;
-    state.started = true;
-    state.start_ticks = start;
-    state.pieces = pieces;
-    state.keys = keys;
-    return state;
+Game playing(uint32_t start, int pieces, int keys, GameMode mode = GameMode::FortyLines) {
+    Game game;
+    game.settings.game_mode = mode;
+    game.started = true;
+    game.start_ticks = start;
+    game.pieces = pieces;
+    game.keys = keys;
+    return game;
 }
 
-// Time, lines, pieces, TPM, keys and KPT as shown, and their colours: W for a statistic in
-// play, R for the finished mode's result, F for the other statistics of a finished game.
-void expect_statistics(const GameRecord& state, uint32_t now, const std::vector<std::string>& texts,
-                       const std::string& colours) {
-    const HudText shown[] = {timer_statistic(state, now), line_statistic(state), piece_statistic(state),
-                             tpm_statistic(state, now),   key_statistic(state),  kpt_statistic(state)};
-    std::vector<std::string> shown_texts;
-    std::string shown_colours;
-    for (const HudText& statistic : shown) {
-        shown_texts.push_back(statistic.text);
-        shown_colours += same_color(statistic.color, STATISTIC_COLOR)          ? 'W'
-                         : same_color(statistic.color, STATISTIC_RESULT_COLOR)   ? 'R'
-                         : same_color(statistic.color, STATISTIC_FINISHED_COLOR) ? 'F'
-                                                                                 : '?';
+// The six statistics as shown, then their colours: W in play, R for the finished mode's
+// result, F for the other statistics of a finished game.
+std::string shown(const Game& game, uint32_t now) {
+    std::string text, colours;
+    for (int which = 0; which < 6; ++which) {
+        const HudText statistic_text = statistic(Statistic(which), game, now);
+        text += statistic_text.text + "|";
+        colours += statistic_text.color.r == 255 ? 'W' : statistic_text.color.r == 64 ? 'R' : 'F';
     }
-    EXPECT_EQ(shown_texts, texts);
-    EXPECT_EQ(shown_colours, colours);
+    return text + colours;
 }
 
 }  // namespace
 
-TEST(Statistics, BeforeTheFirstPieceEverythingIsZeroAndRightAligned) {
-    GameRecord countdown;
+TEST(Statistics, TenCharactersEachFromTheStartOfPlayToTheFinish) {
+    Game countdown;
     countdown.start_ticks = 500;
-    const std::vector<std::string> zeros = {"     0.000", "         0", "         0",
-                                            "      0.00", "         0", "      0.00"};
-    expect_statistics(countdown, 90000, zeros, "WWWWWW");
-    expect_statistics(playing(1000, 0, 0), 1000, zeros, "WWWWWW");
-}
-
-TEST(Statistics, RatesDuringPlayAcrossTheClocksWrapAndWithinTenCharacters) {
-    expect_statistics(playing(1000, 10, 25), 6000,
-                      {"     5.000", "         0", "        10", "    120.00", "        25", "      2.50"}, "WWWWWW");
-    expect_statistics(playing(0xFFFFFC18u, 6, 6), 2000,
-                      {"     3.000", "         0", "         6", "    120.00", "         6", "      1.00"}, "WWWWWW");
-    EXPECT_EQ(tpm_statistic(playing(1000, 1000000, 0), 1001).text, "9999999.00");
-}
-
-TEST(Statistics, AFinishedGameStopsTheClockAndShowsItsModesResult) {
-    GameRecord forty = playing(1000, 100, 250);
+    EXPECT_EQ("     0.000|         0|         0|      0.00|         0|      0.00|WWWWWW", shown(countdown, 90000));
+    EXPECT_EQ("     3.000|         6|         0|    120.00|        15|      2.50|WWWWWW",
+              shown(playing(0xFFFFFC18u, 6, 15), 2000));
+    EXPECT_EQ("9999999.00", statistic(Statistic::Tpm, playing(1000, 1000000, 0), 1001).text);
+    Game forty = playing(1000, 100, 250);
     forty.finished = true;
     forty.end_ticks = 46123;
     forty.lines = 41;
-    expect_statistics(forty, 999999,
-                      {"    45.123", "        41", "       100", "    132.97", "       250", "      2.50"}, "RFFFFF");
-    GameRecord two_minutes = forty;
-    two_minutes.game_mode = GAME_MODE_2_MINUTES;
-    two_minutes.end_ticks = 121000;
-    two_minutes.lines = 52;
-    expect_statistics(two_minutes, 0,
-                      {"   120.000", "        52", "       100", "     50.00", "       250", "      2.50"}, "FRFFFF");
+    EXPECT_EQ("    45.123|       100|        41|    132.97|       250|      2.50|RFFFFF", shown(forty, 999999));
     // The frame drawn just past the end, before the loop has seen it, shows no more than two minutes.
-    GameRecord late = playing(1000, 100, 250);
-    late.game_mode = GAME_MODE_2_MINUTES;
-    expect_statistics(late, 121017,
-                      {"   120.000", "         0", "       100", "     50.00", "       250", "      2.50"}, "WWWWWW");
-    // Endless has no result and no end.
-    GameRecord endless = playing(1000, 500, 900);
-    endless.game_mode = GAME_MODE_ENDLESS;
-    endless.lines = 200;
-    expect_statistics(endless, 5000,
-                      {"     4.000", "       200", "       500", "   7500.00", "       900", "      1.80"}, "WWWWWW");
+    Game two_minutes = playing(1000, 100, 250, GameMode::TwoMinutes);
+    EXPECT_EQ("   120.000|       100|         0|     50.00|       250|      2.50|WWWWWW", shown(two_minutes, 121017));
+    two_minutes.finished = true;
+    two_minutes.lines = 52;
+    EXPECT_EQ("   120.000|       100|        52|     50.00|       250|      2.50|FFRFFF", shown(two_minutes, 0));
+    Game endless = playing(1000, 100, 250, GameMode::Endless);
+    endless.finished = true;
+    EXPECT_EQ("FFFFFF", shown(endless, 0).substr(67));
 }
 
-TEST(Countdown, CountsDownFromThreeAndStopsAtZero) {
-    GameRecord state;
-    state.countdown_ticks = 10000;
-    EXPECT_EQ(countdown_text(state, 10000), "     3.000");
-    EXPECT_EQ(countdown_text(state, 11250), "     1.750");
-    EXPECT_EQ(countdown_text(state, 13000), "     0.000");
-    EXPECT_EQ(countdown_text(state, 13017), "     0.000");
-    EXPECT_EQ(countdown_text(state, 60000), "     0.000");
+TEST(Statistics, TheCountdownAndTheSummaryOfTheSettings) {
+    Game game;
+    game.countdown_ticks = 10000;
+    EXPECT_EQ("     3.000", countdown_text(game, 10000));
+    EXPECT_EQ("     0.750", countdown_text(game, 12250));
+    EXPECT_EQ("     0.000", countdown_text(game, 14000));
+    const auto summary = [&] {
+        std::string text;
+        for (const SummaryLine& line : summary_lines(game)) text += std::to_string(line.rise) + " " + line.line.text + "|";
+        return text;
+    };
+    EXPECT_EQ("140 40 Lines|120 10-Key|100 Left-aligned|80 Bag|60 Deep Drop Enabled|40 Column Clamp Enabled|"
+              "20 Double Hold Enabled|",
+              summary());
+    Settings& set = game.settings;
+    set.game_mode = GameMode::Endless;
+    set.randomizer = 4;
+    set.practice_mode = true;
+    set.control_scheme = 2;
+    set.placement_system = 1;
+    set.deep_drop = set.hold_allowed = false;
+    EXPECT_EQ("140 Endless|120 40-Key-Inverse|100 Center-aligned|80 Bastet|60 Deep Drop Disabled|"
+              "40 Column Clamp Enabled|20 Hold Disabled|0 Practice Mode|",
+              summary());
+    EXPECT_EQ(0, summary_lines(game).back().line.color.r);
+    EXPECT_EQ("Tapfall v" TAPFALL_VERSION, version_text());
 }
 
-TEST(GameInfo, SummarisesTheSettingsFromTheTop) {
-    GameRecord state;
-    state.game_mode = GAME_MODE_2_MINUTES;
-    state.deep_drop = false;
-    state.double_hold = false;
-    auto lines = game_info_lines(state, "40-Key", "Center-aligned", "Bastet");
-    std::vector<std::string> texts;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        texts.push_back(lines[i].line.text);
-        EXPECT_FLOAT_EQ(lines[i].rise, 140 - 20.0f * i);
-        EXPECT_TRUE(same_color(lines[i].line.color, GAME_INFO_COLOR));
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{"2 Minutes", "40-Key", "Center-aligned", "Bastet",
-                                               "Deep Drop Disabled", "Column Clamp Enabled", "Double Hold Disabled"}));
-
-    // Hold off hides double hold; practice mode is added; an unknown mode has no line.
-    state.game_mode = 7;
-    state.deep_drop = state.double_hold = state.practice_mode = true;
-    state.hold_allowed = false;
-    lines = game_info_lines(state, "10-Key", "Left-aligned", "Bag");
-    texts.clear();
-    for (const GameInfoLine& line : lines) texts.push_back(line.line.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"10-Key", "Left-aligned", "Bag", "Deep Drop Enabled",
-                                               "Column Clamp Enabled", "Hold Disabled", "Practice Mode"}));
-    EXPECT_FLOAT_EQ(lines.back().rise, 0);
-    EXPECT_TRUE(same_color(lines.back().line.color, GAME_INFO_PRACTICE_COLOR));
-    state.game_mode = GAME_MODE_40_LINES;
-    EXPECT_EQ(game_info_lines(state, "", "", "").front().line.text, "40 Lines");
-    state.game_mode = GAME_MODE_ENDLESS;
-    EXPECT_EQ(game_info_lines(state, "", "", "").front().line.text, "Endless");
+TEST(Drawing, CellColoursAndPaddedTextureSizes) {
+    std::string slots;
+    for (bool ars : {false, true})
+        for (int cell = -1; cell <= 8; ++cell) slots += char('0' + 1 + cell_sprite_slot(cell, ars));
+    EXPECT_EQ("0012345670" "0072145360", slots);
+    const std::pair<int, int> pads[] = {{-5, 1}, {1, 1}, {2, 2}, {3, 4}, {20, 32}, {32, 32}, {33, 64}, {640, 1024}};
+    for (auto [size, padded] : pads) EXPECT_EQ(padded, pad(size)) << size;
 }

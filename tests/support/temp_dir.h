@@ -1,5 +1,5 @@
-// A fresh directory under the system's temporary directory, removed with everything in it
-// when the test is done; for tests that read and write real files.
+// A fresh folder under the system's temporary folder, removed with everything in it when the
+// test is done; for tests that read and write real files.
 #pragma once
 
 #include <stdlib.h>
@@ -8,39 +8,29 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <system_error>
 #include <vector>
 
 class TempDir {
 public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tapfall-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::filesystem::filesystem_error(
-            "mkdtemp", std::make_error_code(std::errc::io_error));
-        path_ = pattern;
+        path_ = mkdtemp(pattern.data());
     }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-    void write(const std::string& name, const std::string& text) const {
-        std::ofstream(file(name), std::ios::binary) << text;
-    }
+    void write(const std::string& name, const std::string& text) const { std::ofstream(file(name)) << text; }
     std::string read(const std::string& name) const {
         std::ifstream in(file(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    // Every entry of the directory, by name.
+    // Every entry of the folder, by name.
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            names.push_back(entry.path().filename().string());
+        for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
         return names;
     }
 

@@ -7,11 +7,11 @@
 namespace {
 
 // Where the game draws onto the backdrop, in its upward screen coordinates.
-constexpr int FIELD_X = 220;
-constexpr int FIELD_Y = 40;
-constexpr int FIELD_W = 200;
-constexpr int FIELD_H = 400;
-constexpr int STAT_X = 125;
+constexpr int FIELD_X = layout::FIELD_X;
+constexpr int FIELD_Y = layout::FIELD_Y;
+constexpr int FIELD_W = layout::FIELD_WIDTH;
+constexpr int FIELD_H = layout::FIELD_HEIGHT;
+constexpr int STAT_X = layout::STATISTIC_X;
 constexpr int STAT_FONT = 12;
 constexpr int CAPTION_FONT = 8;
 
@@ -60,8 +60,9 @@ void paint_statistics(Canvas& canvas, Typeface& type) {
         int y;
         const char* caption;
     };
-    const Stat stats[] = {{245, "TIME"},  {205, "PIECES"}, {165, "LINES"},
-                          {125, "PIECES/MIN"}, {85, "KEYS"}, {45, "KEYS/PIECE"}};
+    const Stat stats[] = {{layout::TIMER_Y, "TIME"}, {layout::PIECES_Y, "PIECES"},
+                          {layout::LINES_Y, "LINES"}, {layout::TPM_Y, "PIECES/MIN"},
+                          {layout::KEYS_Y, "KEYS"}, {layout::KPT_Y, "KEYS/PIECE"}};
     paint_panel(canvas, screen_rect(116, 38, 88, 244));
     const int value_height = type.line_height(STAT_FONT);
     const int caption_height = type.line_height(CAPTION_FONT);
@@ -70,7 +71,7 @@ void paint_statistics(Canvas& canvas, Typeface& type) {
         // Descenders of the caption (the slash) must stay clear of the value below it.
         type.draw(canvas, CAPTION_FONT, STAT_X - 3, value_top - caption_height - 1, stat.caption,
                   look::CAPTION);
-        if (stat.y != 45) canvas.fill({122, SCREEN_HEIGHT - stat.y + 4, 76, 1}, look::PANEL_EDGE, 0.6);
+        if (stat.y != layout::KPT_Y) canvas.fill({122, SCREEN_HEIGHT - stat.y + 4, 76, 1}, look::PANEL_EDGE, 0.6);
     }
 }
 
@@ -82,8 +83,8 @@ Canvas backdrop(int cell_size, Typeface& type) {
     paint_title(canvas, type, 18, FIELD_X + FIELD_W / 2, 9, 6);
     paint_well(canvas, cell_size);
     paint_key_caps(canvas, cell_size);
-    paint_piece_box(canvas, type, 120, 389, "HOLD");
-    paint_piece_box(canvas, type, 440, 389, "ACTIVE");
+    paint_piece_box(canvas, type, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, "HOLD");
+    paint_piece_box(canvas, type, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, "ACTIVE");
     paint_preview_column(canvas, type);
     paint_statistics(canvas, type);
     return canvas;

@@ -11,7 +11,7 @@ Canvas cell_sheet(int tile_size) {
 }
 
 Canvas column_highlight() {
-    const int w = 20, h = 400;
+    const int w = layout::CELL, h = layout::FIELD_HEIGHT;
     Canvas bar(w, h, true);
     for (int y = 0; y < h; ++y) {
         // Strongest at the bottom of the well, where the piece will come to rest.
@@ -27,7 +27,7 @@ Canvas column_highlight() {
 }
 
 Canvas cell_highlight() {
-    const int size = 20;
+    const int size = layout::CELL;
     Canvas marker(size, size, true);
     // Bright side rails and a faint fill: stacked markers read as one continuous column.
     marker.fill({0, 0, size, size}, {255, 255, 255}, 0.22);

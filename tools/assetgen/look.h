@@ -3,9 +3,10 @@
 #pragma once
 
 #include "canvas.h"
+#include "render/layout.h"
 
-constexpr int SCREEN_WIDTH = 640;
-constexpr int SCREEN_HEIGHT = 480;
+constexpr int SCREEN_WIDTH = layout::WINDOW_WIDTH;
+constexpr int SCREEN_HEIGHT = layout::WINDOW_HEIGHT;
 
 namespace look {
 constexpr Rgb BACKGROUND_TOP{22, 27, 46};

@@ -8,6 +8,7 @@
 #include "image_files.h"
 #include "ogg_file.h"
 #include "pictures.h"
+#include "render/layout.h"
 #include "sounds.h"
 
 namespace fs = std::filesystem;
@@ -19,10 +20,10 @@ constexpr int DROP_SERIAL_BASE = 1000;
 constexpr int NAMED_SERIAL_BASE = 2000;
 
 void write_pictures(const fs::path& img, Typeface& type) {
-    write_png(img / "cellsheet.png", cell_sheet(20));
-    write_png(img / "cellsheetbig.png", cell_sheet(40));
-    write_png(img / "backdrop.png", backdrop(20, type));
-    write_png(img / "backdropbig.png", backdrop(40, type));
+    write_png(img / "cellsheet.png", cell_sheet(layout::CELL));
+    write_png(img / "cellsheetbig.png", cell_sheet(layout::BIG_CELL));
+    write_png(img / "backdrop.png", backdrop(layout::CELL, type));
+    write_png(img / "backdropbig.png", backdrop(layout::BIG_CELL, type));
     write_png(img / "columnhighlight.png", column_highlight());
     write_png(img / "menuscreen.png", menu_screen(type));
     write_png(img / "optionsscreen.png", options_screen(type));
@@ -58,8 +59,7 @@ int main(int argc, char** argv) {
     try {
         const fs::path out = argv[1];
         for (const char* dir : {"img", "sfx", "font"}) fs::create_directories(out / dir);
-        fs::copy_file(argv[2], out / "font" / "dejavumonosansbold.ttf",
-                      fs::copy_options::overwrite_existing);
+        fs::copy_file(argv[2], out / layout::FONT_FILE, fs::copy_options::overwrite_existing);
         Typeface type(argv[2]);
         write_pictures(out / "img", type);
         write_sounds(out / "sfx");

@@ -63,7 +63,7 @@ Canvas menu_screen(Typeface& type) {
     };
     for (const FallingPiece& p : pieces) paint_falling(canvas, p);
     const int heights[9] = {2, 3, 1, 3, 4, 2, 3, 2, 1};
-    paint_rubble(canvas, 640 - 9 * 18, 9, 18, heights, 0.55);
+    paint_rubble(canvas, SCREEN_WIDTH - 9 * 18, 9, 18, heights, 0.55);
 
     paint_title(canvas, type, 60, SCREEN_WIDTH / 2, 58, 8);
     type.draw_centered(canvas, 12, SCREEN_WIDTH / 2, 140, "type the column, the piece drops there",
@@ -108,11 +108,11 @@ Canvas credits_screen(Typeface& type) {
 
     struct Line {
         bool heading;
-        const char* text;
+        std::string text;
     };
     const Line lines[] = {
         {true, "GAME"},
-        {false, "Tapfall v1.07"},
+        {false, std::string("Tapfall v") + layout::VERSION},
         {false, "Design, code, pictures and sounds:"},
         {false, "the Tapfall team"},
         {true, "FONT"},

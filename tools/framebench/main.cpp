@@ -15,11 +15,14 @@
 #include <string>
 #include <vector>
 
+#include <SDL.h>
+
 #include "app/fatal.h"
 #include "app/startup.h"
+#include "input/control_scheme.h"
 #include "model/clock.h"
-#include "model/gamestate.h"
-#include "render/gamescreen.h"
+#include "model/game.h"
+#include "render/game_screen.h"
 #include "render/resources.h"
 
 namespace {
@@ -27,20 +30,28 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Ten previews, a full field, a held piece and the rotation guide: the most the screen draws.
-void build_heaviest_screen(GameState& state) {
-    state.input_type = make_input_type(QUARTZ_RAIN_INPUT_NAME);
-    state.piece_previews = MAX_PIECE_PREVIEWS;
-    state.rotation_guide = true;
-    state.reset();
+void build_heaviest_screen(Game& game) {
+    game.settings.control_scheme = find_kind(control_schemes(), "40-Key");
+    game.settings.piece_previews = MAX_PIECE_PREVIEWS;
+    game.settings.rotation_guide = true;
+    game.reset();
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
         for (int row = 0; row < PLAYFIELD_ROWS; ++row)
-            state.playfield.set_cell(column, row, (column + row) % PIECE_TYPES);
-    state.hold_piece = Piece{PIECE_T, UP};
-    state.started = true;
-    state.start_ticks = ticks_now();
-    state.pieces = 123;
-    state.keys = 321;
-    state.lines = 17;
+            game.playfield.set_cell(column, row, Cell((column + row) % PIECE_TYPES + 1));
+    game.hold_piece = Piece{PIECE_T, Orientation::Up};
+    game.started = true;
+    game.start_ticks = ticks_now();
+    game.pieces = 123;
+    game.keys = 321;
+    game.lines = 17;
+}
+
+// A frame as the game draws it: with the keyboard as it is, then shown.
+void render(const Game& game, const Resources& resources) {
+    int size = 0;
+    const Uint8* keyboard = SDL_GetKeyState(&size);
+    draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
+    SDL_GL_SwapBuffers();
 }
 
 // Seconds since boot at which this process was started, from the kernel's record.
@@ -71,8 +82,8 @@ double percentile(std::vector<double> samples, double fraction) {
 // Builds the resources and the game, then draws and times the frames. Both objects are gone
 // when it returns, before the libraries that they use shut down.
 void run(int frames, Clock::time_point entered) {
-    Resources resources;
-    GameState state;
+    const Resources resources;
+    Game state;
     build_heaviest_screen(state);
 
     render(state, resources);
@@ -107,7 +118,11 @@ int main(int argc, char** argv) {
     if (chdir(assets) != 0) fatal_error(std::string("Couldn't enter ") + assets);
 
     init_everything();
-    run(frames, entered);
+    try {
+        run(frames, entered);
+    } catch (const LoadError& error) {
+        fatal_error(error.what());
+    }
     deinit_everything();
     return 0;
 }

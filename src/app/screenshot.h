@@ -1,0 +1,8 @@
+// Screenshots of the game screen, taken from the frame drawn and not yet shown: what a shown
+// frame leaves in the front buffer is undefined wherever the window is covered or composited.
+#pragma once
+
+struct Game;
+
+// Saves the back buffer, so call it between drawing and swapping; a failure is skipped silently.
+void save_screenshot(const Game& game);

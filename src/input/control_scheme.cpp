@@ -1,0 +1,65 @@
+#include "input/control_scheme.h"
+
+#include "input/forty_key_scheme.h"
+#include "input/ten_key_scheme.h"
+#include "model/actions.h"
+
+void count_key(Game& game) {
+    if (!game.finished) game.keys += 1;
+}
+
+void ControlScheme::press(Game& game, KeyCode key) const {
+    switch (key) {
+        case KEY_BACKSPACE:
+            if (!game.settings.practice_mode) return;
+            count_key(game);
+            game.undo();
+            game.play(Sound::Rewind);
+            return;
+        case KEY_RETURN:
+            game.play(Sound::GameStart);
+            game.reset();
+            return;
+        case KEY_SPACE:
+            if (!game.settings.hold_allowed) return;
+            count_key(game);
+            hold_active_piece(game);
+            return;
+        case KEY_F2:
+            // The next frame is saved as it is drawn.
+            game.screenshot_pending = true;
+            return;
+        default:
+            press_own_key(game, key);
+    }
+}
+
+const std::vector<ControlSchemeKind>& control_schemes() {
+    static const TenKeyScheme ten_key;
+    static const FortyKeyScheme forty_key(Turn::Ccw);
+    static const FortyKeyScheme forty_key_inverse(Turn::Cw);
+    static const std::vector<ControlSchemeKind> kinds = {
+        {"10-Key",
+         {"Simulates Inkdrop input", "ASDFGHJKL; drops pieces", "W and U rotate ccw, E and I rotate 180, R and O rotate cw",
+          "Space bar holds active piece"},
+         ten_key},
+        {"40-Key",
+         {"Simulates Quartz Rain input", "Home row drops pieces in initial orientation, upper row drops rotated ccw,",
+          "lower row drops rotated cw, number row drops rotated 180", "Space bar holds active piece"},
+         forty_key},
+        {"40-Key-Inverse",
+         {"Simulates Quartz Rain input, with upper and lower rows switched",
+          "Home row drops pieces in initial orientation, upper row drops rotated cw,",
+          "lower row drops rotated ccw, number row drops rotated 180", "Space bar holds active piece"},
+         forty_key_inverse},
+    };
+    return kinds;
+}
+
+const ControlScheme& control_scheme(const Settings& settings) {
+    return control_schemes()[settings.control_scheme].scheme;
+}
+
+void handle_game_key(Game& game, KeyCode physical) {
+    control_scheme(game.settings).press(game, game.settings.key_bindings.translate(physical));
+}

@@ -1,0 +1,45 @@
+// Control schemes: what a key does during play. Every key of a scheme names a playfield column,
+// and some a turn; the piece drops at once. All schemes share Backspace (undo in practice mode),
+// Return (restart), Space (hold) and F2 (screenshot). A scheme also tells the game screen which
+// keys to mirror under the field and what its rotation guide shows.
+#pragma once
+
+#include <vector>
+
+#include "model/game.h"
+#include "model/registry.h"
+
+// The keys a scheme reads: the home row only, or all four rows.
+enum class KeyBlock { HomeRow, FourRows };
+
+class ControlScheme {
+public:
+    virtual ~ControlScheme() = default;
+    // Handles one logical key (already translated through the key bindings).
+    void press(Game& game, KeyCode key) const;
+    virtual KeyBlock keys() const = 0;
+    // The active piece as each slot of the rotation guide shows it, after the slot over the
+    // active-piece display, which shows the piece as it is.
+    virtual std::vector<Piece> guide_pieces(const Piece& active) const = 0;
+
+protected:
+    // The scheme's own keys: the drops and turns.
+    virtual void press_own_key(Game& game, KeyCode key) const = 0;
+};
+
+// Counts toward the keys statistic while the game is not finished.
+void count_key(Game& game);
+
+struct ControlSchemeKind {
+    const char* name;
+    InfoLines info;
+    const ControlScheme& scheme;
+};
+
+// In the order the options menu cycles through them; the first is the default.
+const std::vector<ControlSchemeKind>& control_schemes();
+const ControlScheme& control_scheme(const Settings& settings);
+
+// A key pressed during play, after the countdown: translated through the bindings and handed
+// to the scheme. Escape never comes here.
+void handle_game_key(Game& game, KeyCode physical);

@@ -1,0 +1,34 @@
+#include "input/forty_key_scheme.h"
+
+#include "input/key_rows.h"
+#include "model/actions.h"
+
+Turn FortyKeyScheme::turn_of_row(int row) const {
+    switch (row) {
+        case UPPER_ROW: return upper_row_turn_;
+        case LOWER_ROW: return opposite(upper_row_turn_);
+        case NUMBER_ROW: return Turn::Half;
+        default: return Turn::None;
+    }
+}
+
+void FortyKeyScheme::press_own_key(Game& game, KeyCode key) const {
+    KeyPosition position;
+    if (!find_key(key, &position)) return;
+    count_key(game);
+    const Turn turn = turn_of_row(position.row);
+    game.active_piece.turn(turn);
+    if (!drop_active_piece(game, playfield_column(position.column, game.settings.big_mode)))
+        game.active_piece.turn(opposite(turn));
+}
+
+std::vector<Piece> FortyKeyScheme::guide_pieces(const Piece& active) const {
+    // Each row's turn is the upper row's applied once more: none, one, two (a half turn), three.
+    std::vector<Piece> pieces = {active};
+    Piece piece = active;
+    for (int slot = 0; slot < 3; ++slot) {
+        piece.turn(upper_row_turn_);
+        pieces.push_back(piece);
+    }
+    return pieces;
+}

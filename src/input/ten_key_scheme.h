@@ -1,0 +1,15 @@
+// The "10-Key" scheme: the home row drops the piece, as it is turned, into its column; w and u,
+// e and i, r and o turn it counter-clockwise, half round and clockwise without dropping.
+#pragma once
+
+#include "input/control_scheme.h"
+
+class TenKeyScheme : public ControlScheme {
+public:
+    KeyBlock keys() const override { return KeyBlock::HomeRow; }
+    // Three slots below the active piece: one, two and three quarter turns counter-clockwise.
+    std::vector<Piece> guide_pieces(const Piece& active) const override;
+
+protected:
+    void press_own_key(Game& game, KeyCode key) const override;
+};

@@ -1,0 +1,50 @@
+#include "model/game.h"
+
+Game::Game() { reset(); }
+
+void Game::restore_defaults() {
+    const KeyBindings bindings = settings.key_bindings;
+    settings = Settings{};
+    settings.key_bindings = bindings;
+    reset();
+}
+
+void Game::reset() {
+    playfield.clear(settings.big_mode);
+    randomizer = randomizer_kinds()[settings.randomizer].make();
+    restore_pending = false;
+    deal_into(active_piece);
+    for (int i = 0; i < settings.piece_previews; ++i) deal_into(previews[i]);
+    started = finished = hurry = hold_used = screenshot_pending = false;
+    hold_piece.type = NO_PIECE;
+    lines = pieces = keys = 0;
+    take_snapshot();
+    can_undo = false;
+}
+
+void Game::deal_into(Piece& slot) {
+    if (restore_pending) {
+        restore_pending = false;
+        slot = restore_piece;
+    } else {
+        slot.type = randomizer->next(*this);
+    }
+    slot.spawn(settings.ars);
+    last_dealt = slot;
+}
+
+void Game::take_snapshot() {
+    snapshot = *this;
+    can_undo = true;
+}
+
+void Game::undo() {
+    if (!can_undo) return;
+    // Exactly one piece was dealt since the snapshot. It is remembered as it was dealt, not read
+    // back from the queue, because a hold since then may have moved it into the hold slot.
+    restore_pending = true;
+    restore_piece = last_dealt;
+    static_cast<Progress&>(*this) = snapshot;
+    active_piece.spawn(settings.ars);
+    can_undo = false;
+}

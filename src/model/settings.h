@@ -1,0 +1,32 @@
+// Settings: every option the player sets in the options menu and the settings file keeps, as
+// plain values. The three strategies are named by their index in their family's registry.
+#pragma once
+
+#include "model/key_bindings.h"
+
+enum class GameMode { FortyLines, TwoMinutes, Endless };
+constexpr int GAME_MODES = 3;
+
+constexpr int MAX_PIECE_PREVIEWS = 10;
+
+struct Settings {
+    GameMode game_mode = GameMode::FortyLines;
+    bool big_mode = false;
+    int randomizer = 0;
+    bool practice_mode = false;
+    int control_scheme = 0;
+    int placement_system = 0;
+    bool deep_drop = true;
+    bool ars = false;
+    bool column_clamp = true;
+    bool hold_allowed = true;
+    bool double_hold = true;
+    bool hold_orient = false;
+    int piece_previews = MAX_PIECE_PREVIEWS;
+    bool rotation_guide = false;
+    bool sound = true;
+    bool music_mode = false;
+    bool auto_screenshot = true;
+    // Only building the game sets the defaults: restoring the default settings keeps them.
+    KeyBindings key_bindings;
+};

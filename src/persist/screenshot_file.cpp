@@ -1,0 +1,68 @@
+#include "persist/screenshot_file.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "input/control_scheme.h"
+#include "model/game.h"
+#include "options/options.h"
+#include "persist/file_io.h"
+
+namespace {
+
+// Room for the headers of a BMP file, more than any takes.
+constexpr size_t BMP_HEADER_ROOM = 1024;
+
+}  // namespace
+
+std::string screenshot_base_name(const Game& game, std::time_t now) {
+    char date[32] = "";
+    if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d", local);
+    const GameMode mode = game.settings.game_mode;
+    std::string name = std::string(date) + "_" + control_schemes()[game.settings.control_scheme].name + "_" +
+                       game_mode_names(mode).screenshot;
+    if (game.settings.big_mode) name += "_BIG";
+    if (!game.finished) return name;
+
+    char result[32] = "";
+    if (mode == GameMode::FortyLines) {
+        std::snprintf(result, sizeof result, "_%.3fs", uint32_t(game.end_ticks - game.start_ticks) / 1000.0);
+        // The name keeps one point only, the one before the extension.
+        if (char* point = std::strchr(result, '.')) *point = '_';
+    } else if (mode == GameMode::TwoMinutes) {
+        std::snprintf(result, sizeof result, "_%dl", game.lines);
+    }
+    return name + result;
+}
+
+std::string encode_bmp(const unsigned char* pixels, int width, int height) {
+    SDL_Surface* surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
+    if (surface == nullptr) return "";
+    const size_t row_bytes = size_t(width) * 4;
+    SDL_LockSurface(surface);
+    for (int row = 0; row < height; ++row)
+        std::memcpy(static_cast<unsigned char*>(surface->pixels) + size_t(height - 1 - row) * surface->pitch,
+                    pixels + row * row_bytes, row_bytes);
+    SDL_UnlockSurface(surface);
+
+    std::string bmp(BMP_HEADER_ROOM + size_t(width) * height * 4, '\0');
+    SDL_RWops* memory = SDL_RWFromMem(&bmp[0], int(bmp.size()));
+    const bool encoded = memory && SDL_SaveBMP_RW(surface, memory, 0) == 0;
+    bmp.resize(encoded ? size_t(SDL_RWtell(memory)) : 0);
+    if (memory) SDL_RWclose(memory);
+    SDL_FreeSurface(surface);
+    return bmp;
+}
+
+std::string write_screenshot(const std::string& bmp, const std::string& base) {
+    if (bmp.empty()) return "";
+    bool taken = true;
+    for (unsigned n = 1; taken; ++n) {
+        const std::string name = base + (n > 1 ? "_" + std::to_string(n) : "") + ".bmp";
+        if (write_new_file(name, bmp, &taken)) return name;
+    }
+    return "";
+}

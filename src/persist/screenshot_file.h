@@ -1,0 +1,20 @@
+// Screenshot files: the window saved as a BMP file in the working directory, under a new name
+// that records the date, the control scheme, the mode and, for a finished game, its result.
+#pragma once
+
+#include <ctime>
+#include <string>
+
+struct Game;
+
+// The name before uniqueness and extension, e.g. 2011-03-07_40-Key_40Lines_BIG_45_123s.
+std::string screenshot_base_name(const Game& game, std::time_t now);
+
+// A width x height RGBA image whose rows run from the bottom up, as the bytes of a BMP file
+// the right way up; empty when it cannot be encoded.
+std::string encode_bmp(const unsigned char* pixels, int width, int height);
+
+// Writes the file as base + ".bmp", or base + "_2.bmp", "_3.bmp", ...: the first name not in use,
+// whatever uses it (a link that leads nowhere too). Returns the name taken, or "" when the file
+// could not be written whole, in which case none is left behind.
+std::string write_screenshot(const std::string& bmp, const std::string& base);

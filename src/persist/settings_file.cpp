@@ -1,0 +1,163 @@
+#include "persist/settings_file.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "input/control_scheme.h"
+#include "options/options.h"
+#include "persist/file_io.h"
+#include "placement/placement.h"
+#include "randomizers/randomizer.h"
+
+const char* const SETTINGS_FILE_NAME = "TapFall.ini";
+
+namespace {
+
+const char* const BOOLEAN_TRUE = "TRUE";
+const char* const BOOLEAN_FALSE = "FALSE";
+const char* const HEADER = "#TapFall settings file\n#Note: Everything here is case-sensitive!\n";
+
+bool starts_with(const std::string& text, const char* prefix) {
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+// The options the file stores, in the file's order: by key, byte for byte.
+const std::vector<const Option*>& stored_options() {
+    static const std::vector<const Option*> stored = [] {
+        std::vector<const Option*> list;
+        for (const Option* option = options_begin(); option != options_end(); ++option)
+            if (option->file_key) list.push_back(option);
+        std::sort(list.begin(), list.end(),
+                  [](const Option* a, const Option* b) { return std::strcmp(a->file_key, b->file_key) < 0; });
+        return list;
+    }();
+    return stored;
+}
+
+// The key of binding entry i: letters, digits, then the punctuation and the two special keys.
+std::string binding_key(int entry) {
+    static const char* const OTHERS[] = {"KEY_SEMICOLON", "KEY_COMMA", "KEY_PERIOD",
+                                         "KEY_SLASH",     "KEY_BACKSPACE", "KEY_SPACE"};
+    const KeyCode logical = logical_key(entry);
+    if (logical >= 'a' && logical <= 'z') return std::string("KEY_LETTER_") + char(logical - 'a' + 'A');
+    if (logical >= '0' && logical <= '9') return std::string("KEY_NUMBER_") + char(logical);
+    return OTHERS[entry - 36];
+}
+
+// The entries in the file's order: letters first, then digits, then the others.
+const std::vector<int>& binding_order() {
+    static const std::vector<int> order = [] {
+        std::vector<int> entries;
+        for (int entry = 10; entry < 36; ++entry) entries.push_back(entry);
+        for (int entry = 0; entry < 10; ++entry) entries.push_back(entry);
+        for (int entry = 36; entry < KEY_BINDINGS; ++entry) entries.push_back(entry);
+        return entries;
+    }();
+    return order;
+}
+
+// strtol's reading, saturated to the range of an int; false when the text holds no number.
+bool parse_int(const std::string& text, int* result) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str()) return false;
+    *result = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : int(value);
+    return true;
+}
+
+void apply_value(const Option& option, const std::string& value, Settings& settings) {
+    switch (option.kind) {
+        case OptionKind::Toggle: settings.*option.flag = starts_with(value, BOOLEAN_TRUE); break;
+        case OptionKind::GameMode:
+            for (int mode = 0; mode < GAME_MODES; ++mode)
+                if (starts_with(value, game_mode_names(GameMode(mode)).file_value)) {
+                    settings.game_mode = GameMode(mode);
+                    break;
+                }
+            break;
+        case OptionKind::Randomizer:
+            if (int kind = kind_named_at_start(randomizer_kinds(), value); kind >= 0) settings.randomizer = kind;
+            break;
+        case OptionKind::ControlScheme:
+            if (int kind = kind_named_at_start(control_schemes(), value); kind >= 0) settings.control_scheme = kind;
+            break;
+        case OptionKind::PlacementSystem:
+            if (int kind = kind_named_at_start(placement_systems(), value); kind >= 0) settings.placement_system = kind;
+            break;
+        case OptionKind::PiecePreviews: {
+            // Only two characters are looked at, so "123" reads as 12; no number reads as none.
+            int previews = 0;
+            parse_int(value.substr(0, 2), &previews);
+            settings.piece_previews = std::clamp(previews, 0, MAX_PIECE_PREVIEWS);
+            break;
+        }
+        case OptionKind::Action: break;
+    }
+}
+
+std::string file_value(const Option& option, const Settings& settings) {
+    switch (option.kind) {
+        case OptionKind::Toggle: return settings.*option.flag ? BOOLEAN_TRUE : BOOLEAN_FALSE;
+        case OptionKind::GameMode: return game_mode_names(settings.game_mode).file_value;
+        case OptionKind::Randomizer: return randomizer_kinds()[settings.randomizer].name;
+        case OptionKind::ControlScheme: return control_schemes()[settings.control_scheme].name;
+        case OptionKind::PlacementSystem: return placement_systems()[settings.placement_system].name;
+        case OptionKind::PiecePreviews: return std::to_string(settings.piece_previews);
+        case OptionKind::Action: break;
+    }
+    return "";
+}
+
+// Whatever follows the key and the one separator character after it. A line that ends with
+// the key has no value at all and is not an entry.
+bool value_after(const std::string& line, const std::string& key, std::string* value) {
+    if (line.size() <= key.size()) return false;
+    *value = line.substr(key.size() + 1);
+    return true;
+}
+
+}  // namespace
+
+void process_line(const std::string& line, Settings& settings) {
+    std::string value;
+    for (const Option* option : stored_options())
+        if (starts_with(line, option->file_key)) {
+            if (value_after(line, option->file_key, &value)) apply_value(*option, value, settings);
+            return;
+        }
+    for (int entry : binding_order())
+        if (starts_with(line, binding_key(entry).c_str())) {
+            // Stored as read: a code that is no key simply never matches a key press. A value
+            // without a number is a typo, not code 0, which is what SDL calls every unnamed key.
+            int code = 0;
+            if (value_after(line, binding_key(entry), &value) && parse_int(value, &code))
+                settings.key_bindings.keys[entry] = code;
+            return;
+        }
+}
+
+void import_settings(Settings& settings, const std::string& path) {
+    std::FILE* file = open_regular_file(path);
+    if (!file) return;
+    std::string line;
+    while (read_line(file, &line))
+        if (!line.empty() && line[0] != '#') process_line(line, settings);
+    std::fclose(file);
+    apply_randomizer_limits(settings);
+}
+
+std::string settings_text(const Settings& settings) {
+    std::string text = HEADER;
+    for (const Option* option : stored_options())
+        text += std::string(option->file_key) + "=" + file_value(*option, settings) + "\n";
+    for (int entry : binding_order())
+        text += binding_key(entry) + "=" + std::to_string(settings.key_bindings.keys[entry]) + "\n";
+    return text;
+}
+
+bool export_settings(const Settings& settings, const std::string& path) {
+    return save_file(path, settings_text(settings));
+}

@@ -1,0 +1,14 @@
+// Cells and pieces as sprites: the colour of a cell value under the current colour setting, the
+// settled field, and a lone piece in its four-cell box.
+#pragma once
+
+#include "model/game.h"
+#include "render/resources.h"
+
+// The slot of Resources::cells (and big_cells) that pictures `cell`, or -1 for none. The ARS
+// colours swap the pictures of I, T, S and Z round.
+int cell_sprite_slot(int cell, bool ars);
+
+void draw_playfield(float x, float y, const Game& game, const Resources& resources);
+// The piece alone in a four-cell box with its bottom-left corner at (x, y), in normal-size cells.
+void draw_piece(const Piece& piece, float x, float y, const Game& game, const Resources& resources);

@@ -1,0 +1,85 @@
+#include "render/game_screen.h"
+
+#include <SDL_opengl.h>
+
+#include "render/field_drawing.h"
+#include "render/hud.h"
+#include "render/layout.h"
+#include "render/text.h"
+
+namespace {
+
+constexpr SDL_Color LEGEND_COLOR = {255, 255, 255, 0};
+constexpr SDL_Color LEGEND_PRESSED_COLOR = {255, 128, 128, 0};
+
+struct StatisticPlace {
+    Statistic which;
+    int y;
+};
+constexpr StatisticPlace STATISTICS[] = {
+    {Statistic::Time, layout::TIMER_Y}, {Statistic::Pieces, layout::PIECES_Y}, {Statistic::Lines, layout::LINES_Y},
+    {Statistic::Tpm, layout::TPM_Y},    {Statistic::Keys, layout::KEYS_Y},     {Statistic::Kpt, layout::KPT_Y},
+};
+
+// The labels and lights under and over the field mirror the keys held now; the lights go first
+// so that the cells cover them.
+void draw_key_overlays(const Game& game, const Resources& resources, KeyBlock keys, const KeyHeld& held) {
+    const bool big = game.settings.big_mode;
+    const int width = big ? layout::BIG_CELL : layout::CELL;
+    const int inset = big ? layout::BIG_LEGEND_INSET : layout::LEGEND_INSET;
+    const std::vector<LegendLabel> labels = key_legend(game, keys, held);
+    for (size_t column = 0; column < labels.size(); ++column)
+        render_text(resources.font12.get(), labels[column].pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
+                    layout::FIELD_X + inset + width * column, layout::LEGEND_Y, std::string(1, labels[column].label));
+    const std::vector<bool> lit = lit_columns(game, keys, held);
+    for (size_t column = 0; column < lit.size(); ++column)
+        for (int bar = 0; lit[column] && bar < width; bar += layout::CELL)
+            resources.column_highlight.draw(layout::FIELD_X + width * column + bar, layout::FIELD_Y);
+}
+
+// The picture, then each slot's piece and its strip of axis markers.
+void draw_rotation_guide(const Game& game, const Resources& resources, const ControlScheme& scheme) {
+    const bool forty = scheme.keys() == KeyBlock::FourRows;
+    (forty ? resources.guide_40_keys : resources.guide_10_keys)
+        .draw(layout::ACTIVE_PIECE_X, forty ? layout::GUIDE_40_KEYS_Y : layout::GUIDE_10_KEYS_Y);
+    std::vector<Piece> pieces = scheme.guide_pieces(game.active_piece);
+    pieces.insert(pieces.begin(), game.active_piece);
+    for (size_t slot = 0; slot < pieces.size(); ++slot) {
+        const int y = forty ? layout::GUIDE_40_KEYS_SLOT_Y[slot] : layout::GUIDE_10_KEYS_SLOT_Y[slot];
+        const int strip = forty ? layout::GUIDE_40_KEYS_STRIP[slot] : layout::GUIDE_STRIP;
+        // The first slot marks the active-piece display, which shows the piece itself.
+        if (slot > 0) draw_piece(pieces[slot], layout::ACTIVE_PIECE_X, y, game, resources);
+        const PieceMask mask = game.mask_of(pieces[slot]);
+        const int axis_x = layout::ACTIVE_PIECE_X + layout::CELL * (mask.axis_column + mask.preview_offset);
+        for (int cell = 0; cell < strip; ++cell) resources.cell_highlight.draw(axis_x, y + layout::CELL * cell);
+    }
+}
+
+}  // namespace
+
+void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
+    const ControlScheme& scheme = control_scheme(game.settings);
+    glClear(GL_COLOR_BUFFER_BIT);
+    (game.settings.big_mode ? resources.backdrop_big : resources.backdrop).draw(0, 0);
+    draw_key_overlays(game, resources, scheme.keys(), held);
+    draw_playfield(layout::FIELD_X, layout::FIELD_Y, game, resources);
+
+    draw_piece(game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
+    if (game.hold_piece.type != NO_PIECE)
+        draw_piece(game.hold_piece, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
+    for (int i = 0; i < game.settings.piece_previews; ++i)
+        draw_piece(game.previews[i], layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i, game,
+                   resources);
+
+    for (const StatisticPlace& place : STATISTICS) {
+        const HudText text = statistic(place.which, game, now);
+        render_text(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
+    }
+    for (const SummaryLine& line : summary_lines(game))
+        render_text(resources.font8.get(), line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
+                    line.line.text);
+    render_text(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, version_text());
+    if (game.settings.rotation_guide) draw_rotation_guide(game, resources, scheme);
+    if (!game.started)
+        render_text(resources.font20.get(), WHITE, layout::COUNTDOWN_X, layout::COUNTDOWN_Y, countdown_text(game, now));
+}

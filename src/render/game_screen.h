@@ -1,0 +1,11 @@
+// The game screen: one complete frame of play (backdrop, key legend and column lights, field,
+// piece boxes, statistics, settings summary, rotation guide, countdown), drawn but not shown.
+#pragma once
+
+#include <cstdint>
+
+#include "input/overlays.h"
+#include "model/game.h"
+#include "render/resources.h"
+
+void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now);

@@ -1,0 +1,81 @@
+// The screen layout and the files that the game, the asset generator and the end-to-end tests
+// all agree on. Positions are window pixels with the origin at the bottom-left corner and y
+// growing upward; every position is a bottom-left corner.
+#pragma once
+
+// The version comes from the build (the project's VERSION).
+#ifndef TAPFALL_VERSION
+#error "TAPFALL_VERSION is set by the build"
+#endif
+
+namespace layout {
+
+constexpr const char* VERSION = TAPFALL_VERSION;
+constexpr const char* FONT_FILE = "font/dejavumonosansbold.ttf";
+
+constexpr int WINDOW_WIDTH = 640;
+constexpr int WINDOW_HEIGHT = 480;
+
+// The playfield: 10 x 20 cells of 20 pixels, or 5 x 10 of 40 in big mode.
+constexpr int FIELD_X = 220;
+constexpr int FIELD_Y = 40;
+constexpr int FIELD_WIDTH = 200;
+constexpr int FIELD_HEIGHT = 400;
+constexpr int CELL = 20;
+constexpr int BIG_CELL = 40;
+
+// Key legend labels under the field, roughly centred under their column.
+constexpr int LEGEND_Y = 20;
+constexpr int LEGEND_INSET = 7;
+constexpr int BIG_LEGEND_INSET = 14;
+
+// Piece boxes, four cells wide: the active piece, the held piece, the preview queue downward.
+constexpr int ACTIVE_PIECE_X = 440;
+constexpr int ACTIVE_PIECE_Y = 389;
+constexpr int HOLD_PIECE_X = 120;
+constexpr int PREVIEW_X = 540;
+constexpr int PREVIEW_SPACING = 41;
+
+// Statistics, ten characters each, top to bottom: time, pieces, lines, TPM, keys, KPT.
+constexpr int STATISTIC_X = 125;
+constexpr int TIMER_Y = 245;
+constexpr int PIECES_Y = 205;
+constexpr int LINES_Y = 165;
+constexpr int TPM_Y = 125;
+constexpr int KEYS_Y = 85;
+constexpr int KPT_Y = 45;
+
+// The settings summary: lines 20 pixels apart going down from SUMMARY_Y + 140.
+constexpr int SUMMARY_X = 0;
+constexpr int SUMMARY_Y = 320;
+constexpr int SUMMARY_SPACING = 20;
+constexpr int COUNTDOWN_X = 232;
+constexpr int COUNTDOWN_Y = 220;
+constexpr int VERSION_X = 0;
+constexpr int VERSION_Y = 0;
+
+// Rotation guides beside the active piece: the picture, then one slot per key row, each with
+// a strip of axis markers. The slot over the active-piece display has no piece of its own.
+constexpr int GUIDE_40_KEYS_Y = 10;
+constexpr int GUIDE_40_KEYS_SLOT_Y[] = {ACTIVE_PIECE_Y, 130, 230, 330, 30};
+// The half-turn slot sits just under the active-piece display, so its strip is shorter.
+constexpr int GUIDE_40_KEYS_STRIP[] = {4, 4, 4, 2, 4};
+constexpr int GUIDE_10_KEYS_Y = 70;
+constexpr int GUIDE_10_KEYS_SLOT_Y[] = {ACTIVE_PIECE_Y, 290, 190, 90};
+constexpr int GUIDE_STRIP = 4;
+
+// Main menu entries, 20 pixels apart, the last ("Quit") lowest.
+constexpr int MAIN_MENU_X = 265;
+constexpr int MAIN_MENU_Y = 180;
+constexpr int MAIN_MENU_SPACING = 20;
+
+// Options lines step down by 15; the three actions at the bottom stand apart from the options.
+constexpr int OPTIONS_X = 40;
+constexpr int OPTIONS_Y = 120;
+constexpr int OPTIONS_RISE[] = {300, 285, 270, 255, 240, 225, 210, 195, 180, 165,
+                                150, 135, 120, 105, 90, 75, 60, 30, 15, 0};
+constexpr int OPTIONS_INFO_X = 40;
+constexpr int OPTIONS_INFO_TOP_Y = 85;
+constexpr int OPTIONS_INFO_SPACING = 15;
+
+}  // namespace layout

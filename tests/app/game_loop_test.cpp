@@ -1,0 +1,99 @@
+#include "app/game_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/startup.h"
+#include "support/seams.h"
+
+namespace {
+
+class GameLoop : public ::testing::Test {
+protected:
+    // Plays until the clock reaches `until`, doing on_frame each frame; then answers `result`.
+    FrameSteps play_until(uint32_t until, InputResult result = InputResult::LeaveGame,
+                          std::function<void(Game&)> on_frame = [](Game&) {}) {
+        return {[=](Game& g) {
+                    if (ticks_now() >= until) return result;
+                    on_frame(g);
+                    return InputResult::Continue;
+                },
+                [this](Game& g) {
+                    draws.push_back(ticks_now());
+                    for (const SoundCue& cue : g.sounds) heard.push_back({cue.sound, ticks_now()});
+                    g.sounds.clear();
+                },
+                [this](uint32_t ms) { clock.advance(ms); }};
+    }
+    // When the sound was heard, each time as a whole number of seconds since `from`, rounded down.
+    std::vector<uint32_t> seconds_of(Sound sound, uint32_t from) const {
+        std::vector<uint32_t> seconds;
+        for (const auto& [what, when] : heard)
+            if (what == sound) seconds.push_back((when - from) / 1000);
+        return seconds;
+    }
+
+    FakeClock clock{1000};
+    ScriptedRandom random;
+    Game game;
+    std::vector<uint32_t> draws;
+    std::vector<std::pair<Sound, uint32_t>> heard;
+};
+
+}  // namespace
+
+TEST_F(GameLoop, CountsDownBeepingEachSecondThenPlaysInSixteenMillisecondFrames) {
+    EXPECT_TRUE(run_game_loop(game, play_until(5000)));
+    EXPECT_EQ((std::vector<uint32_t>{0, 1, 2}), seconds_of(Sound::Countdown, 1000));
+    EXPECT_EQ((std::vector<uint32_t>{3}), seconds_of(Sound::CountdownStart, 1000));
+    EXPECT_EQ(3u, (game.start_ticks - 1000) / 1000);
+    EXPECT_TRUE(game.started);
+    for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(16u, draws[i] - draws[i - 1]);
+    // A slow frame is not delayed at all; closing the window says so.
+    draws.clear();
+    FrameSteps slow = play_until(5500, InputResult::Quit);
+    slow.draw = [this](Game&) {
+        draws.push_back(ticks_now());
+        clock.advance(40);
+    };
+    EXPECT_FALSE(run_game_loop(game, slow));
+    for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(40u, draws[i] - draws[i - 1]);
+}
+
+TEST_F(GameLoop, ARestartCountsDownAgainWithoutDrawingTheFrameThatSawIt) {
+    bool restarted = false;
+    const auto restart_once = [&](Game& g) {
+        if (g.started && ticks_now() >= 6000 && !restarted) {
+            restarted = true;
+            g.reset();
+        }
+    };
+    run_game_loop(game, play_until(12000, InputResult::LeaveGame, restart_once));
+    EXPECT_EQ(6u, seconds_of(Sound::Countdown, 1000).size());
+    // The new countdown begins in the very frame that saw the restart, not one frame later.
+    EXPECT_LT(game.countdown_ticks - 6000, FRAME_MS);
+    EXPECT_EQ(3u, (game.start_ticks - game.countdown_ticks) / 1000);
+    EXPECT_EQ(draws.end(), std::adjacent_find(draws.begin(), draws.end()));
+}
+
+TEST_F(GameLoop, ATwoMinuteGameEndsBeforeTheKeysOfTheFrameThatCrossesTheEnd) {
+    game.settings.game_mode = GameMode::TwoMinutes;
+    bool key_after_end = false;
+    const auto check = [&](Game& g) {
+        key_after_end |= g.started && ticks_now() - g.start_ticks >= TWO_MINUTES_MS && !g.finished;
+    };
+    run_game_loop(game, play_until(4000 + TWO_MINUTES_MS + 500, InputResult::LeaveGame, check));
+    EXPECT_FALSE(key_after_end);
+    EXPECT_EQ(game.start_ticks + TWO_MINUTES_MS, game.end_ticks);
+    EXPECT_EQ(1u, seconds_of(Sound::Hurry, 0).size());
+    EXPECT_EQ(1u, seconds_of(Sound::Finish, 0).size());
+}
+
+TEST(ProgramDirectory, IsTheDirectoryOfTheResolvedExecutableOrElseOfTheInvokedPath) {
+    EXPECT_EQ("/opt/games", program_directory("./tapfall", "/opt/games/tapfall"));
+    EXPECT_EQ("/opt/games", program_directory("/some/dir/tf", "/opt/games/tapfall"));
+    EXPECT_EQ("../game", program_directory("../game/tapfall", ""));
+    EXPECT_EQ("/", program_directory("/tapfall", ""));
+    EXPECT_EQ("", program_directory("tapfall", ""));
+}
