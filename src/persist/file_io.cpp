@@ -17,8 +17,8 @@ bool write_all_at(int fd, const std::string& text, off_t offset) {
     const char* next = text.data();
     size_t left = text.size();
     while (left > 0) {
+        // A regular file on a local disk is never interrupted part-way by a signal.
         ssize_t written = pwrite(fd, next, left, offset);
-        if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
         next += written;
         offset += written;
@@ -32,7 +32,6 @@ bool read_all_at(int fd, std::string* text) {
     char buffer[4096];
     for (off_t offset = 0;;) {
         ssize_t got = pread(fd, buffer, sizeof buffer, offset);
-        if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
         if (got == 0) return true;
         text->append(buffer, size_t(got));
