@@ -38,6 +38,7 @@ TEST(Statistics, TenCharactersEachFromTheStartOfPlayToTheFinish) {
     EXPECT_EQ("     3.000|         6|         0|    120.00|        15|      2.50|WWWWWW",
               shown(playing(0xFFFFFC18u, 6, 15), 2000));
     EXPECT_EQ("9999999.00", statistic(Statistic::Tpm, playing(1000, 1000000, 0), 1001).text);
+    EXPECT_EQ("      0.00", statistic(Statistic::Tpm, playing(1000, 0, 0), 1000).text);
     Game forty = playing(1000, 100, 250);
     forty.finished = true;
     forty.end_ticks = 46123;
