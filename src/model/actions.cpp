@@ -1,5 +1,7 @@
 #include "model/actions.h"
 
+#include <algorithm>
+
 #include "model/clock.h"
 
 namespace {
@@ -33,7 +35,7 @@ void shift_new_piece(Game& game) {
     const int count = game.settings.piece_previews;
     if (count == 0) return game.deal_into(game.active_piece);
     game.active_piece = game.previews[0];
-    for (int i = 1; i < count; ++i) game.previews[i - 1] = game.previews[i];
+    std::copy(game.previews + 1, game.previews + count, game.previews);
     game.deal_into(game.previews[count - 1]);
 }
 

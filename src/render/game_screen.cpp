@@ -27,14 +27,16 @@ void draw_key_overlays(const Game& game, const Resources& resources, KeyBlock ke
     const bool big = game.settings.big_mode;
     const int width = big ? layout::BIG_CELL : layout::CELL;
     const int inset = big ? layout::BIG_LEGEND_INSET : layout::LEGEND_INSET;
-    const std::vector<LegendLabel> labels = key_legend(game, keys, held);
-    for (size_t column = 0; column < labels.size(); ++column)
-        render_text(resources.font12.get(), labels[column].pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
-                    layout::FIELD_X + inset + width * column, layout::LEGEND_Y, std::string(1, labels[column].label));
-    const std::vector<bool> lit = lit_columns(game, keys, held);
-    for (size_t column = 0; column < lit.size(); ++column)
-        for (int bar = 0; lit[column] && bar < width; bar += layout::CELL)
+    int column = 0;
+    for (const LegendLabel& label : key_legend(game, keys, held))
+        render_text(resources.font12.get(), label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
+                    layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label));
+    column = 0;
+    for (bool lit : lit_columns(game, keys, held)) {
+        for (int bar = 0; lit && bar < width; bar += layout::CELL)
             resources.column_highlight.draw(layout::FIELD_X + width * column + bar, layout::FIELD_Y);
+        ++column;
+    }
 }
 
 // The picture, then each slot's piece and its strip of axis markers.
