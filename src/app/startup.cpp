@@ -67,9 +67,9 @@ void init_window() {
     SDL_WM_SetCaption(caption, caption);
 }
 
-// One unit a pixel, with the origin at the bottom-left corner and y growing upward.
+// One unit a pixel, with the origin at the bottom-left corner and y growing upward. The clear
+// colour stays OpenGL's own, black.
 void init_opengl() {
-    glClearColor(0, 0, 0, 0);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, layout::WINDOW_WIDTH, 0, layout::WINDOW_HEIGHT, -1, 1);

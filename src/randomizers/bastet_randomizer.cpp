@@ -8,12 +8,6 @@
 
 namespace {
 
-int full_rows(const PlayField& field) {
-    int full = 0;
-    for (int row = 0; row < field.height(); ++row) full += field.row_is_full(row);
-    return full;
-}
-
 // The rows a drop of the mask with its bottom-left corner at (row, left) would complete. Only
 // the rows it covers can change, and none of them was full before, since the piece fits there.
 int rows_completed(const PlayField& field, const PieceMask& mask, int row, int left) {
@@ -36,12 +30,12 @@ int rows_completed(const PlayField& field, const PieceMask& mask, int row, int l
 int max_lines_cleared(const Game& game, const Piece& piece) {
     const PieceMask mask = game.mask_of(piece);
     const PlayField& field = game.playfield;
-    // Rows already full stay full whatever the piece does; a finished game leaves them in place.
-    const int already_full = full_rows(field);
+    // Rows a finished game left full would add the same to every type that fits, and so change
+    // nothing: only the rows the piece completes are counted.
     int best = -1;
     for (int left = 0; left <= field.width() - mask.width(); ++left) {
         const int row = field.resting_row(mask, left + mask.axis_column, game.settings.deep_drop);
-        if (row >= 0) best = std::max(best, already_full + rows_completed(field, mask, row, left));
+        if (row >= 0) best = std::max(best, rows_completed(field, mask, row, left));
     }
     return best;
 }

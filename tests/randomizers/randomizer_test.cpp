@@ -39,9 +39,10 @@ TEST(Randomizers, HistoryRerollsRecentTypesUpToSixTimesAndNeverOpensWithSZOrO) {
         EXPECT_EQ((std::vector<int>{PIECE_I, PIECE_I}), deal("History (6 roll)", 2, game));
     }
     {
-        // The history starts as Z, S, Z, S: an S is rerolled even for the second piece.
-        ScriptedRandom draws({0, 5, 4});
-        EXPECT_EQ((std::vector<int>{PIECE_I, PIECE_J}), deal("History (6 roll)", 2, game));
+        // The history starts as Z, S, Z, S: an S is rerolled even for the second piece. After I, T, L
+        // and J the history is J, L, T, I: I is rerolled, and S is new again.
+        ScriptedRandom draws({0, 5, 2, 3, 4, 0, 5});
+        EXPECT_EQ((std::vector<int>{PIECE_I, PIECE_T, PIECE_L, PIECE_J, PIECE_S}), deal("History (6 roll)", 5, game));
     }
 }
 
