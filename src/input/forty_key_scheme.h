@@ -12,11 +12,11 @@ public:
     KeyBlock keys() const override { return KeyBlock::FourRows; }
     // The home row's piece, then the upper row's, the number row's and the lower row's.
     std::vector<Piece> guide_pieces(const Piece& active) const override;
-    Turn turn_of_row(int row) const;
 
 protected:
     void press_own_key(Game& game, KeyCode key) const override;
 
 private:
+    Turn turn_of_row(int row) const;
     Turn upper_row_turn_;
 };
