@@ -42,12 +42,9 @@ void shift_new_piece(Game& game) {
 }  // namespace
 
 int column_clamp(const Game& game, const Piece& piece, int column) {
+    // The piece's left edge at column 0 at the least, its right edge at the last column at the most.
     const PieceMask mask = game.mask_of(piece);
-    const int width = game.playfield.width();
-    const int left = column - mask.axis_column;
-    if (left < 0) return mask.axis_column;
-    if (left + mask.width() < width) return column;
-    return mask.axis_column - mask.width() + width;
+    return std::clamp(column, mask.axis_column, mask.axis_column + game.playfield.width() - mask.width());
 }
 
 bool drop_active_piece(Game& game, int column) {

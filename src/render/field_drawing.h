@@ -5,9 +5,9 @@
 #include "model/game.h"
 #include "render/resources.h"
 
-// The slot of Resources::cells (and big_cells) that pictures `cell`, or -1 for none. The ARS
-// colours swap the pictures of I, T, S and Z round.
-int cell_sprite_slot(int cell, bool ars);
+// The tile of the cell sheets that pictures `cell`, or -1 for none. The ARS colours swap the
+// pictures of I, T, S and Z round.
+int cell_tile(int cell, bool ars);
 
 void draw_playfield(float x, float y, const Game& game, const Resources& resources);
 // The piece alone in a four-cell box with its bottom-left corner at (x, y), in normal-size cells.

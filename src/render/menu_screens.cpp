@@ -21,10 +21,12 @@ const char* const MAIN_MENU_LABELS[MAIN_MENU_ENTRIES] = {"Start Game", "Options"
 
 void draw_main_menu(int selection, const Resources& resources) {
     resources.menu_screen.draw(0, 0);
-    for (int entry = 0; entry < MAIN_MENU_ENTRIES; ++entry) {
+    // The last entry stands lowest.
+    int entry = 0;
+    for (const char* label : MAIN_MENU_LABELS) {
         const float y = layout::MAIN_MENU_Y + layout::MAIN_MENU_SPACING * (MAIN_MENU_ENTRIES - 1 - entry);
-        render_text(resources.font16.get(), entry == selection ? MENU_SELECT_COLOR : MENU_COLOR, layout::MAIN_MENU_X,
-                    y, MAIN_MENU_LABELS[entry]);
+        render_text(resources.font16.get(), entry++ == selection ? MENU_SELECT_COLOR : MENU_COLOR, layout::MAIN_MENU_X,
+                    y, label);
     }
 }
 

@@ -8,12 +8,13 @@
 
 namespace {
 
-// The cell tiles stand side by side in the sheet; the sprite slots take them in another order.
-const int CELL_SLOT_OF_TILE[7] = {0, 1, 5, 6, 4, 3, 2};
-
+// The cell tiles stand side by side along the bottom of the sheet.
 void cut_cells(Sprite (&sprites)[7], const Texture& sheet, int size) {
-    for (int tile = 0; tile < 7; ++tile)
-        sprites[CELL_SLOT_OF_TILE[tile]] = {&sheet, {Sint16(tile * size), 0, Uint16(size), Uint16(size)}};
+    int x = 0;
+    for (Sprite& sprite : sprites) {
+        sprite = {&sheet, {Sint16(x), 0, Uint16(size), Uint16(size)}};
+        x += size;
+    }
 }
 
 Font open_font(int points) {

@@ -26,7 +26,7 @@ struct Resources {
     Texture guide_10_keys;
     Texture guide_40_keys;
     Texture cell_highlight;
-    // Indexed by slot, as the cell colour table gives it.
+    // Indexed by tile, in the sheet's order.
     Sprite cells[7];
     Sprite big_cells[7];
 

@@ -84,10 +84,13 @@ TEST(Statistics, TheCountdownAndTheSummaryOfTheSettings) {
 }
 
 TEST(Drawing, CellColoursAndPaddedTextureSizes) {
-    std::string slots;
+    // The x of each cell's tile in the normal sheet, I to Z; ARS swaps I, T, S and Z round.
+    std::string x;
     for (bool ars : {false, true})
-        for (int cell = -1; cell <= 8; ++cell) slots += char('0' + 1 + cell_sprite_slot(cell, ars));
-    EXPECT_EQ("0012345670" "0072145360", slots);
+        for (int cell = CELL_I; cell <= CELL_Z; ++cell) x += std::to_string(20 * cell_tile(cell, ars)) + " ";
+    EXPECT_EQ("0 20 120 100 80 40 60 " "60 20 0 100 80 120 40 ", x);
+    EXPECT_EQ(-1, cell_tile(CELL_EMPTY, false));
+    EXPECT_EQ(-1, cell_tile(8, true));
     const std::pair<int, int> pads[] = {{-5, 1}, {1, 1}, {2, 2}, {3, 4}, {20, 32}, {32, 32}, {33, 64}, {640, 1024}};
     for (auto [size, padded] : pads) EXPECT_EQ(padded, pad(size)) << size;
 }
