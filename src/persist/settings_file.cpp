@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "input/control_scheme.h"
@@ -59,13 +60,12 @@ const std::vector<int>& binding_order() {
     return order;
 }
 
-// strtol's reading, saturated to the range of an int; false when the text holds no number.
-bool parse_int(const std::string& text, int* result) {
+// strtol's reading, saturated to the range of an int; nothing when the text holds no number.
+std::optional<int> parse_int(const std::string& text) {
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str()) return false;
-    *result = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : int(value);
-    return true;
+    if (end == text.c_str()) return std::nullopt;
+    return int(std::clamp<long>(value, INT_MIN, INT_MAX));
 }
 
 void apply_value(const Option& option, const std::string& value, Settings& settings) {
@@ -89,9 +89,7 @@ void apply_value(const Option& option, const std::string& value, Settings& setti
             break;
         case OptionKind::PiecePreviews: {
             // Only two characters are looked at, so "123" reads as 12; no number reads as none.
-            int previews = 0;
-            parse_int(value.substr(0, 2), &previews);
-            settings.piece_previews = std::clamp(previews, 0, MAX_PIECE_PREVIEWS);
+            settings.piece_previews = std::clamp(parse_int(value.substr(0, 2)).value_or(0), 0, MAX_PIECE_PREVIEWS);
             break;
         }
         case OptionKind::Action: break;
@@ -132,9 +130,8 @@ void process_line(const std::string& line, Settings& settings) {
         if (starts_with(line, binding_key(entry).c_str())) {
             // Stored as read: a code that is no key simply never matches a key press. A value
             // without a number is a typo, not code 0, which is what SDL calls every unnamed key.
-            int code = 0;
-            if (value_after(line, binding_key(entry), &value) && parse_int(value, &code))
-                settings.key_bindings.keys[entry] = code;
+            if (!value_after(line, binding_key(entry), &value)) return;
+            if (const std::optional<int> code = parse_int(value)) settings.key_bindings.keys[entry] = *code;
             return;
         }
 }
