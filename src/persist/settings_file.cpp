@@ -140,8 +140,8 @@ void import_settings(Settings& settings, const std::string& path) {
     std::FILE* file = open_regular_file(path);
     if (!file) return;
     std::string line;
-    while (read_line(file, &line))
-        if (!line.empty() && line[0] != '#') process_line(line, settings);
+    // Comments ("#...") and empty lines begin with no key, so they change nothing.
+    while (read_line(file, &line)) process_line(line, settings);
     std::fclose(file);
     apply_randomizer_limits(settings);
 }

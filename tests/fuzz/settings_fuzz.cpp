@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (start <= text.size()) {
         const size_t end = std::min(text.find('\n', start), text.size());
         const std::string line = text.substr(start, end - start);
-        if (!line.empty() && line[0] != '#') process_line(line, settings);
+        process_line(line, settings);
         start = end + 1;
     }
     apply_randomizer_limits(settings);

@@ -49,10 +49,10 @@ TEST(PlayField, ADropWritesItsCellsWhereItRests) {
 TEST(PlayField, FullRowsGoAndTheRowsAboveComeDown) {
     PlayField field;
     for (int row = 0; row < 5; ++row) fill(field, row, row == 2 ? 0 : -1);
-    field.set_cell(7, 19, CELL_S);
+    field.set_cell(0, 19, CELL_S);
     EXPECT_EQ(4, field.clear_full_rows());
     EXPECT_EQ(std::make_pair(CELL_EMPTY, CELL_O), std::make_pair(field.cell(0, 0), field.cell(4, 0)));
-    EXPECT_EQ(std::make_pair(CELL_S, CELL_EMPTY), std::make_pair(field.cell(7, 15), field.cell(7, 19)));
+    EXPECT_EQ(std::make_pair(CELL_S, CELL_EMPTY), std::make_pair(field.cell(0, 15), field.cell(0, 19)));
     EXPECT_EQ(0, field.clear_full_rows());
 }
 
