@@ -30,6 +30,12 @@ TEST(Game, ResetDealsTheActivePieceThenThePreviewsAndKeepsTheClocksAndTheKeyBind
     game.hold_piece.type = PIECE_S;
     game.reset();
     EXPECT_EQ((std::vector<int>{PIECE_I, NO_PIECE, PIECE_O, PIECE_T, PIECE_L}), queue(game));
+    // Exactly four pieces were dealt: the next one dealt is J.
+    Game next;
+    next.settings = game.settings;
+    next.reset();
+    drop_active_piece(next, 0);
+    EXPECT_EQ(PIECE_J, next.previews[2].type);
     EXPECT_EQ(Orientation::Down, game.previews[1].orientation);
     EXPECT_EQ(5u, game.start_ticks);
     EXPECT_EQ(0, game.lines + game.pieces + game.keys);
