@@ -57,7 +57,7 @@ TEST_F(SettingsFile, EachValueIsReadWithItsQuirks) {
     const std::pair<const char*, const char*> read_as[] = {
         {"Sound=true", "Sound=FALSE"}, {"Sound:TRUE", "Sound=TRUE"}, {"ARS=TRUEX", "ARS=TRUE"},
         {"PiecePreviews=7", "PiecePreviews=7"}, {"PiecePreviews=123", "PiecePreviews=10"},
-        {"PiecePreviews=-3", "PiecePreviews=0"}, {"PiecePreviews= 5", "PiecePreviews=5"},
+        {"PiecePreviews=-3", "PiecePreviews=0"}, {"PiecePreviews= 5", "PiecePreviews=5"}, {"PiecePreviews=x", "PiecePreviews=0"},
         {"GameMode=Endless\r", "GameMode=Endless"}, {"GameMode=2Minutes", "GameMode=2Minutes"},
         {"InputType=40-Key-Inverse", "InputType=40-Key-Inverse"}, {"InputType=40-Key-Inv", "InputType=40-Key"},
         {"PieceMaskType=Rightmost lowest", "PieceMaskType=Rightmost lowest"}, {"Randomizer=I-Cheat", "Randomizer=I-Cheat"},
