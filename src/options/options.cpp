@@ -98,6 +98,8 @@ void step_randomizer(Settings& settings, RandomizerMemory& memory) {
     }
 }
 
+}  // namespace
+
 std::string option_value(const Option& option, const Settings& settings) {
     switch (option.kind) {
         case OptionKind::Toggle: return settings.*option.flag ? option.on_text : option.off_text;
@@ -110,8 +112,6 @@ std::string option_value(const Option& option, const Settings& settings) {
     }
     return "";
 }
-
-}  // namespace
 
 const Option* options_begin() { return OPTIONS; }
 const Option* options_end() { return OPTIONS + OPTION_COUNT; }

@@ -45,6 +45,8 @@ struct GameModeNames {
 };
 const GameModeNames& game_mode_names(GameMode mode);
 
+// The value as the menus show it; empty for the actions.
+std::string option_value(const Option& option, const Settings& settings);
 // The options line: the label and, for everything but the actions, ": " and the value.
 std::string option_line(const Option& option, const Settings& settings);
 // The lines that explain the option as it is set; nullptr lines are not drawn.

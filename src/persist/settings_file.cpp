@@ -96,17 +96,13 @@ void apply_value(const Option& option, const std::string& value, Settings& setti
     }
 }
 
+// The file writes booleans and game modes its own way, every other value as the menus show it.
 std::string file_value(const Option& option, const Settings& settings) {
     switch (option.kind) {
         case OptionKind::Toggle: return settings.*option.flag ? BOOLEAN_TRUE : BOOLEAN_FALSE;
         case OptionKind::GameMode: return game_mode_names(settings.game_mode).file_value;
-        case OptionKind::Randomizer: return randomizer_kinds()[settings.randomizer].name;
-        case OptionKind::ControlScheme: return control_schemes()[settings.control_scheme].name;
-        case OptionKind::PlacementSystem: return placement_systems()[settings.placement_system].name;
-        case OptionKind::PiecePreviews: return std::to_string(settings.piece_previews);
-        case OptionKind::Action: break;
+        default: return option_value(option, settings);
     }
-    return "";
 }
 
 // Whatever follows the key and the one separator character after it. A line that ends with
