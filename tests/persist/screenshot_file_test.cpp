@@ -4,22 +4,10 @@
 
 #include <filesystem>
 
-#include "model/game.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-// Noon on 7 March 2011, local time: far from midnight in every time zone's own reckoning.
-std::time_t march_7_2011() {
-    std::tm noon = {};
-    noon.tm_year = 2011 - 1900;
-    noon.tm_mon = 2;
-    noon.tm_mday = 7;
-    noon.tm_hour = 12;
-    noon.tm_isdst = -1;
-    return std::mktime(&noon);
-}
 
 // Runs each test in a fresh empty folder, as the game runs in its own.
 class ScreenshotFile : public ::testing::Test {
@@ -32,31 +20,7 @@ protected:
 
 }  // namespace
 
-TEST(ScreenshotName, NamesDateSchemeModeAndTheResultOfAFinishedGame) {
-    const struct {
-        GameMode mode;
-        bool big, finished;
-        uint32_t end;
-        int scheme;
-        const char* name;
-    } cases[] = {{GameMode::FortyLines, false, false, 0, 0, "2011-03-07_10-Key_40Lines"},
-                 {GameMode::TwoMinutes, true, false, 0, 1, "2011-03-07_40-Key_2Min_BIG"},
-                 {GameMode::FortyLines, true, true, 45123, 2, "2011-03-07_40-Key-Inverse_40Lines_BIG_45_123s"},
-                 {GameMode::FortyLines, false, true, 123456789, 0, "2011-03-07_10-Key_40Lines_123456_789s"},
-                 {GameMode::TwoMinutes, false, true, 121000, 0, "2011-03-07_10-Key_2Min_52l"},
-                 {GameMode::Endless, false, true, 9000, 0, "2011-03-07_10-Key_Endless"}};
-    for (const auto& c : cases) {
-        Game game;
-        game.settings.game_mode = c.mode;
-        game.settings.big_mode = c.big;
-        game.settings.control_scheme = c.scheme;
-        game.finished = c.finished;
-        game.start_ticks = 1000;
-        game.end_ticks = c.end + 1000;
-        game.lines = 52;
-        EXPECT_EQ(c.name, screenshot_base_name(game, march_7_2011()));
-    }
-}
+// Names are given in the scenarios.
 
 TEST_F(ScreenshotFile, ItTakesTheFirstFreeNumberedNameAndNeverWritesThroughALink) {
     EXPECT_EQ("shot.bmp", write_screenshot("BM1", "shot"));

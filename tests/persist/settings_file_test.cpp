@@ -52,41 +52,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsFile, EachValueIsReadWithItsQuirks) {
-    // A line, and the line the file holds after it was read over the defaults.
-    const std::pair<const char*, const char*> read_as[] = {
-        {"Sound=true", "Sound=FALSE"}, {"Sound:TRUE", "Sound=TRUE"}, {"ARS=TRUEX", "ARS=TRUE"},
-        {"PiecePreviews=7", "PiecePreviews=7"}, {"PiecePreviews=123", "PiecePreviews=10"},
-        {"PiecePreviews=-3", "PiecePreviews=0"}, {"PiecePreviews= 5", "PiecePreviews=5"}, {"PiecePreviews=x", "PiecePreviews=0"},
-        {"GameMode=Endless\r", "GameMode=Endless"}, {"GameMode=2Minutes", "GameMode=2Minutes"},
-        {"InputType=40-Key-Inverse", "InputType=40-Key-Inverse"}, {"InputType=40-Key-Inv", "InputType=40-Key"},
-        {"PieceMaskType=Rightmost lowest", "PieceMaskType=Rightmost lowest"}, {"Randomizer=I-Cheat", "Randomizer=I-Cheat"},
-        {"KEY_LETTER_A=113", "KEY_LETTER_A=113"}, {"KEY_SLASH= -47\r", "KEY_SLASH=-47"}, {"KEY_SPACE:32 junk", "KEY_SPACE=32"},
-        {"KEY_NUMBER_9=99999999999999", "KEY_NUMBER_9=2147483647"},
-        {"KEY_BACKSPACE=-99999999999999", "KEY_BACKSPACE=-2147483648"}};
-    for (const auto& [line, written] : read_as) {
-        Settings read;
-        process_line(line, read);
-        EXPECT_EQ(default_with({written}), settings_text(read)) << line;
-    }
-}
-
-TEST_F(SettingsFile, LinesThatAreNoEntryOrHoldNoValueChangeNothing) {
-    Settings read;
-    read.game_mode = GameMode::TwoMinutes;
-    read.control_scheme = 1;
-    read.piece_previews = 4;
-    for (const char* line : {"ARS", "Sound", "GameMode", "KEY_LETTER_A", "KEY_LETTER_F=", "KEY_BACKSPACE=abc",
-                             "KEY_COMMA= x1", " Sound=FALSE", "sound=FALSE", "Foo=1", "KEY_LETTER_a=5",
-                             "GameMode=endless", "GameMode=40Line", "InputType=12-Key", "Randomizer=bag"})
-        process_line(line, read);
-    EXPECT_EQ(default_with({"GameMode=2Minutes", "InputType=40-Key", "PiecePreviews=4"}), settings_text(read));
-    // The first name of each family is read like the others.
-    read.randomizer = read.placement_system = 2;
-    for (const char* line : {"InputType=10-Key", "PieceMaskType=Left-aligned", "Randomizer=Bag", "GameMode=40Lines"})
-        process_line(line, read);
-    EXPECT_EQ(default_with({"PiecePreviews=4"}), settings_text(read));
-}
+// Single lines are read in scenarios/settings_file.txt.
 
 TEST_F(SettingsFile, AWholeFileIsReadLineByLineAndBastetComesWithoutPreviewsOrHold) {
     EXPECT_EQ(default_with({"BigMode=TRUE", "PiecePreviews=4", "KEY_LETTER_A=113", "KEY_LETTER_Q=97"}),
