@@ -117,12 +117,6 @@ const Option* options_begin() { return OPTIONS; }
 const Option* options_end() { return OPTIONS + OPTION_COUNT; }
 const Option& option(int index) { return OPTIONS[index]; }
 
-int option_index(const std::string& label) {
-    for (int i = 0; i < OPTION_COUNT; ++i)
-        if (label == OPTIONS[i].label) return i;
-    return -1;
-}
-
 const GameModeNames& game_mode_names(GameMode mode) { return GAME_MODES_NAMES[int(mode)]; }
 
 std::string option_line(const Option& option, const Settings& settings) {

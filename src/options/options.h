@@ -34,8 +34,6 @@ const Option* options_begin();
 const Option* options_end();
 constexpr int OPTION_COUNT = 20;
 const Option& option(int index);
-// The index of the option with this label, or -1.
-int option_index(const std::string& label);
 
 struct GameModeNames {
     const char* label;       // as the menus and the game screen show it

@@ -165,9 +165,9 @@ bool GameTest::has_icon() {
     int format;
     unsigned long items = 0, remaining;
     unsigned char* icon = nullptr;
+    // The property begins with the icon's width and height.
     XGetWindowProperty(x_, window(), XInternAtom(x_, "_NET_WM_ICON", False), 0, 2, False, XA_CARDINAL, &type, &format,
                        &items, &remaining, &icon);
-    // The property begins with the icon's width and height.
     const bool found = items == 2 && reinterpret_cast<long*>(icon)[0] == 32 && reinterpret_cast<long*>(icon)[1] == 32;
     XFree(icon);
     return found;
@@ -187,8 +187,7 @@ void GameTest::destroy_window() {
 }
 
 void GameTest::xdotool(const std::string& command, const std::vector<std::string>& keys) {
-    std::string line = "DISPLAY=" + display_ + " xdotool " + command + " --window " + std::to_string(window());
-    line += " --delay 10";
+    std::string line = "DISPLAY=" + display_ + " xdotool " + command + " --window " + std::to_string(window()) + " --delay 10";
     for (const std::string& key : keys) line += " " + key;
     EXPECT_EQ(std::system(line.c_str()), 0) << line;
 }
@@ -214,7 +213,11 @@ std::optional<Image> GameTest::wait_for(const std::function<bool(const Image&)>&
     return found;
 }
 
-// Text and pieces cover part of every screen; the rest shows its picture unchanged.
+const Image& GameTest::picture(const std::string& name) {
+    if (!pictures_.count(name)) pictures_[name] = load_image(folder / "img" / (name + ".png")).value();
+    return pictures_[name];
+}
+
 bool GameTest::shows(const Image& frame, const std::string& name) {
     const Image& expected = picture(name);
     long same = 0;

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/types.h>
 
-#include <cstdint>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -79,26 +79,19 @@ protected:
     bool has_icon();
     void close_window();    // as a window manager's close button does
     void destroy_window();  // as any other X client can
-    void type(const std::vector<std::string>& keys) { xdotool("key", keys); }
     // "key", "keydown" or "keyup", to the game's window.
     void xdotool(const std::string& command, const std::vector<std::string>& keys);
+    void type(const std::vector<std::string>& keys) { xdotool("key", keys); }
 
     std::optional<Image> capture();
     // The first frame that `shows`; fails the test when none does in time.
     std::optional<Image> wait_for(const std::function<bool(const Image&)>& shows,
                                   Milliseconds timeout = Milliseconds(10000));
-    const Image& picture(const std::string& name) {  // img/NAME.png
-        if (!pictures_.count(name)) pictures_[name] = load_image(folder / "img" / (name + ".png")).value();
-        return pictures_[name];
-    }
+    const Image& picture(const std::string& name);  // img/NAME.png
+    // Text and pieces cover part of every screen; the rest shows its picture unchanged.
     bool shows(const Image& frame, const std::string& picture);
     bool wait_for_menu(int entry) { return wait_for_highlight("menuscreen", main_entry, 4, entry); }
     bool wait_for_options(int line) { return wait_for_highlight("optionsscreen", option_line, 20, line); }
-    bool open_options() {
-        if (!wait_for_menu(0)) return false;
-        type({"Down", "Return"});
-        return wait_for_options(0);
-    }
     bool start_game();  // true once the countdown is over
     // Takes a BMP away from the game's folder once it is complete: its name and picture.
     std::optional<std::pair<std::string, Image>> take_bmp(Milliseconds timeout = Milliseconds(5000));

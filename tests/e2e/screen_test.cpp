@@ -1,5 +1,6 @@
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "e2e/harness.h"
@@ -12,91 +13,43 @@ using GameScreen = GameTest;
 // F2 saves the next frame drawn. The I tile is first in the sheet, or fourth in the ARS colours;
 // f is the 10-key scheme's key for the big field's first column.
 TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
-    const struct {
-        std::string settings, key;
-        bool big;
-        int tile;
-    } cases[] = {{"", "a", false, 0}, {"ARS=TRUE\n", "a", false, 3}, {"BigMode=TRUE\n", "f", true, 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.settings);
-        write_settings(ONLY_I + c.settings);
+    for (const auto& [settings, key, big, tile] : {std::tuple("", "a", false, 0), {"ARS=TRUE\n", "a", false, 3},
+                                                   {"BigMode=TRUE\n", "f", true, 0}}) {
+        SCOPED_TRACE(settings);
+        write_settings(ONLY_I + std::string(settings));
         start();
         ASSERT_TRUE(start_game());
-        const int size = c.big ? layout::BIG_CELL : layout::CELL;
-        const Image& backdrop = picture(c.big ? "backdropbig" : "backdrop");
-        const Image& sheet = picture(c.big ? "cellsheetbig" : "cellsheet");
-        type({c.key});
-        ASSERT_TRUE(wait_for([&](const Image& frame) { return differing(frame, cell(0, 0, size), backdrop) > 0; }));
-        type({"F2"});
+        const int size = big ? layout::BIG_CELL : layout::CELL;
+        const Image &backdrop = picture(big ? "backdropbig" : "backdrop"), &sheet = picture(big ? "cellsheetbig" : "cellsheet");
+        type({key, "F2"});
         const auto shot = take_bmp();
         ASSERT_TRUE(shot);
-        const std::string name = R"(\d{4}-\d{2}-\d{2}_10-Key_40Lines)" + std::string(c.big ? "_BIG" : "") + "\\.bmp";
+        const std::string name = R"(\d{4}-\d{2}-\d{2}_10-Key_40Lines)" + std::string(big ? "_BIG" : "") + "\\.bmp";
         EXPECT_TRUE(std::regex_match(shot->first, std::regex(name))) << shot->first;
         for (int column = 0; column < 4; ++column)
-            EXPECT_EQ(0, differing(shot->second, cell(column, 0, size), sheet, c.tile * size, 0)) << column;
+            EXPECT_EQ(0, differing(shot->second, cell(column, 0, size), sheet, tile * size, 0)) << column;
         EXPECT_EQ(0, differing(shot->second, cell(4, 0, size), backdrop));
         EXPECT_EQ(0, differing(shot->second, cell(0, 1, size), backdrop));
     }
 }
 
-TEST_F(GameScreen, AHeldKeyLightsTheColumnAndLegendLabelOfTheKeyItIsBoundTo) {
-    // Letter a on the key that types q, which the 10-key scheme does not use otherwise.
-    write_settings(std::string(ONLY_I) + "KEY_LETTER_A=113\n");
+// Every box of the screen at once, under 40-Key with the rotation guide: held, active and ten
+// preview pieces, the guide's picture, slots and axis strips, and the label and lit column of a
+// held key, letter f bound to the minus key. Then each upper-row key turns the flat I upright and
+// drops it into its column: ten passes over the row clear forty lines, and the finished screen
+// is saved, the time in the colour of the mode's result, the rest in the finished colour.
+TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
+    write_settings(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
     start();
     ASSERT_TRUE(start_game());
     const std::optional<Image> idle = capture();
     ASSERT_TRUE(idle);
-    xdotool("keydown", {"q"});
-    const auto held = wait_for([](const Image& frame) { return has_colour(frame, legend(0), PRESSED); });
-    xdotool("keyup", {"q"});
-    ASSERT_TRUE(held);
-    // The I lies flat in row 0; column 0 is lit above it, column 1 is not.
-    const int above_row_0 = layout::FIELD_HEIGHT - layout::CELL;
-    const Area above_0{layout::FIELD_X, layout::FIELD_Y + layout::CELL, layout::CELL, above_row_0};
-    const Area above_1{above_0.x + layout::CELL, above_0.y, layout::CELL, above_row_0};
-    EXPECT_EQ(above_0.width * above_0.height, differing(*held, above_0, picture("backdrop")));
-    EXPECT_EQ(0, differing(*held, above_1, picture("backdrop")));
-    // The label keeps the letter of the key it stands for, A, in the pressed colour.
-    const Area label = legend(0);
-    int mismatched = 0;
-    for (int y = label.y; y < label.y + label.height; ++y)
-        for (int x = label.x; x < label.x + label.width; ++x)
-            mismatched += (idle->at(x, y) == LEGEND) != (held->at(x, y) == PRESSED);
-    EXPECT_EQ(0, mismatched);
-    EXPECT_FALSE(has_colour(*held, legend(1), PRESSED));
-}
-
-// Under 40-Key each upper-row key turns the flat I upright and drops it into its column: ten
-// passes over the row clear forty lines. The time is this mode's result; the rest is over.
-TEST_F(GameScreen, AFortyLinesGameSavesItsResultScreenWhenItEnds) {
-    write_settings(std::string(ONLY_I) + "InputType=40-Key\n");
-    start();
-    ASSERT_TRUE(start_game());
-    std::vector<std::string> keys;
-    for (int i = 0; i < 100; ++i) keys.push_back(std::string(1, "qwertyuiop"[i % 10]));
-    type(keys);
-    const auto result = take_bmp(Milliseconds(15000));
-    ASSERT_TRUE(result);
-    // The time's point becomes an underscore, so the name holds one point only.
-    EXPECT_TRUE(std::regex_match(result->first, std::regex(R"(\d{4}-\d{2}-\d{2}_40-Key_40Lines_\d+_\d{3}s\.bmp)")))
-        << result->first;
-    const Area time{layout::STATISTIC_X, layout::TIMER_Y, 80, 16}, lines{layout::STATISTIC_X, layout::LINES_Y, 80, 16};
-    EXPECT_TRUE(has_colour(result->second, time, RESULT));
-    EXPECT_TRUE(has_colour(result->second, lines, FINISHED));
-}
-
-// Every box of the screen at once, under 40-Key with the rotation guide: held, active and ten
-// preview pieces, the guide's picture, slots and axis strips, and the lit column of a held key.
-TEST_F(GameScreen, TheBoxesTheGuideAndTheLightsStandWhereTheyBelong) {
-    write_settings(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\n");
-    start();
-    ASSERT_TRUE(start_game());
     type({"space"});
-    xdotool("keydown", {"f"});
+    xdotool("keydown", {"minus"});
     ASSERT_TRUE(wait_for([](const Image& frame) { return has_colour(frame, legend(3), PRESSED); }));
     type({"F2"});
     const auto shot = take_bmp();
-    xdotool("keyup", {"f"});
+    xdotool("keyup", {"minus"});
     ASSERT_TRUE(shot);
     const Image& screen = shot->second;
     const Image &sheet = picture("cellsheet"), &backdrop = picture("backdrop");
@@ -116,8 +69,28 @@ TEST_F(GameScreen, TheBoxesTheGuideAndTheLightsStandWhereTheyBelong) {
     const int lower = layout::GUIDE_40_KEYS_SLOT_Y[4];
     EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture("guide40keys"), 0,
                            lower - layout::GUIDE_40_KEYS_Y));
-    // The held key's column is lit up to the top of the field; the others are not.
-    EXPECT_NE(0, differing(screen, cell(3, 19), backdrop));
+    // The held key's column is lit up to the top of the field; the others are not. Its label
+    // keeps the letter F, in the pressed colour.
+    EXPECT_EQ(layout::CELL * layout::CELL, differing(screen, cell(3, 19), backdrop));
     EXPECT_EQ(0, differing(screen, cell(2, 19), backdrop));
     EXPECT_EQ(0, differing(screen, cell(9, 19), backdrop));
+    const Area label = legend(3);
+    int mismatched = 0;
+    for (int y = label.y; y < label.y + label.height; ++y)
+        for (int x = label.x; x < label.x + label.width; ++x)
+            mismatched += (idle->at(x, y) == LEGEND) != (screen.at(x, y) == PRESSED);
+    EXPECT_EQ(0, mismatched);
+    EXPECT_FALSE(has_colour(screen, legend(2), PRESSED));
+
+    std::vector<std::string> keys;
+    for (int i = 0; i < 100; ++i) keys.push_back(std::string(1, "qwertyuiop"[i % 10]));
+    type(keys);
+    const auto result = take_bmp(Milliseconds(15000));
+    ASSERT_TRUE(result);
+    // The time's point becomes an underscore, so the name holds one point only.
+    EXPECT_TRUE(std::regex_match(result->first, std::regex(R"(\d{4}-\d{2}-\d{2}_40-Key_40Lines_\d+_\d{3}s\.bmp)")))
+        << result->first;
+    const Area time{layout::STATISTIC_X, layout::TIMER_Y, 80, 16}, lines{layout::STATISTIC_X, layout::LINES_Y, 80, 16};
+    EXPECT_TRUE(has_colour(result->second, time, RESULT));
+    EXPECT_TRUE(has_colour(result->second, lines, FINISHED));
 }

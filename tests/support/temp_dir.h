@@ -1,5 +1,5 @@
 // A fresh folder under the system's temporary folder, removed with everything in it when the
-// test is done; for tests that read and write real files.
+// test is done, for tests that read and write real files; and a whole file read as text.
 #pragma once
 
 #include <stdlib.h>
@@ -9,6 +9,11 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+inline std::string read_text(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class TempDir {
 public:
@@ -23,10 +28,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
     void write(const std::string& name, const std::string& text) const { std::ofstream(file(name)) << text; }
-    std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string read(const std::string& name) const { return read_text(path_ / name); }
     // Every entry of the folder, by name.
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
