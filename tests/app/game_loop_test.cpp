@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app/startup.h"
 #include "support/seams.h"
 
 namespace {
@@ -24,7 +23,7 @@ protected:
                     for (const SoundCue& cue : g.sounds) heard.push_back({cue.sound, ticks_now()});
                     g.sounds.clear();
                 },
-                [this](uint32_t ms) { clock.advance(ms); }};
+                [this](uint32_t ms) { clock.now += ms; }};
     }
     // When the sound was heard, each time as a whole number of seconds since `from`, rounded down.
     std::vector<uint32_t> seconds_of(Sound sound, uint32_t from) const {
@@ -54,10 +53,12 @@ TEST_F(GameLoop, CountsDownBeepingEachSecondThenPlaysInSixteenMillisecondFrames)
     FrameSteps slow = play_until(5500, InputResult::Quit);
     slow.draw = [this](Game&) {
         draws.push_back(ticks_now());
-        clock.advance(40);
+        clock.now += 40;
     };
     EXPECT_FALSE(run_game_loop(game, slow));
     for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(40u, draws[i] - draws[i - 1]);
+    game.reset();
+    EXPECT_FALSE(run_game_loop(game, play_until(clock.now + 500, InputResult::Quit)));  // in the countdown
 }
 
 TEST_F(GameLoop, ARestartCountsDownAgainWithoutDrawingTheFrameThatSawIt) {
@@ -87,12 +88,4 @@ TEST_F(GameLoop, ATwoMinuteGameEndsBeforeTheKeysOfTheFrameThatCrossesTheEnd) {
     EXPECT_EQ(game.start_ticks + TWO_MINUTES_MS, game.end_ticks);
     EXPECT_EQ(1u, seconds_of(Sound::Hurry, 0).size());
     EXPECT_EQ(1u, seconds_of(Sound::Finish, 0).size());
-}
-
-TEST(ProgramDirectory, IsTheDirectoryOfTheResolvedExecutableOrElseOfTheInvokedPath) {
-    EXPECT_EQ("/opt/games", program_directory("./tapfall", "/opt/games/tapfall"));
-    EXPECT_EQ("/opt/games", program_directory("/some/dir/tf", "/opt/games/tapfall"));
-    EXPECT_EQ("../game", program_directory("../game/tapfall", ""));
-    EXPECT_EQ("/", program_directory("/tapfall", ""));
-    EXPECT_EQ("", program_directory("tapfall", ""));
 }

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -99,6 +100,15 @@ int differing(const Image& image, const Area& area, const Image& other, int x, i
     for (int j = 0; j < area.height; ++j)
         for (int i = 0; i < area.width; ++i) count += image.at(area.x + i, area.y + j) != other.at(x + i, y + j);
     return count;
+}
+
+std::string ink_size(const Image& image, const Area& area, Rgb colour) {
+    int left = area.x + area.width, right = -1, bottom = area.y + area.height, top = -1;
+    for (int y = area.y; y < area.y + area.height; ++y)
+        for (int x = area.x; x < area.x + area.width; ++x)
+            if (image.at(x, y) == colour)
+                left = std::min(left, x), right = std::max(right, x), bottom = std::min(bottom, y), top = std::max(top, y);
+    return std::to_string(right - left + 1) + "x" + std::to_string(top - bottom + 1);
 }
 
 GameTest::GameTest() {

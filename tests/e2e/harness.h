@@ -23,7 +23,7 @@ using Milliseconds = std::chrono::milliseconds;
 using Environment = std::map<std::string, std::optional<std::string>>;
 
 using Rgb = uint32_t;  // 0xRRGGBB
-constexpr Rgb SELECTED = 0xFFFF00, LOCKED = 0x808080, LOCKED_SELECTED = 0xFF0000, LEGEND = 0xFFFFFF,
+constexpr Rgb WHITE = 0xFFFFFF, SELECTED = 0xFFFF00, LOCKED = 0x808080, LOCKED_SELECTED = 0xFF0000, LEGEND = WHITE,
               PRESSED = 0xFF8080, RESULT = 0x40FFC0, FINISHED = 0x0080FF, INFO = 0xFFC000;
 
 // Placed as the game places things: (x, y) is the bottom-left corner, rows count upward.
@@ -58,6 +58,8 @@ int differing(const Image& image, const Area& area, const Image& other, int x, i
 inline int differing(const Image& image, const Area& area, const Image& other) {
     return differing(image, area, other, area.x, area.y);
 }
+// The width and height, as "WxH", of what the area shows in the colour: a text's size in its font.
+std::string ink_size(const Image& image, const Area& area, Rgb colour);
 // Polls until `done`; false when the time runs out first.
 bool eventually(const std::function<bool()>& done, Milliseconds timeout = Milliseconds(5000));
 std::string read_file(const fs::path& path);

@@ -11,15 +11,19 @@ using Menus = GameTest;
 // The title finds the window, so a wrong one fails here too. Bastet deals no held piece and no
 // previews: their lines are drawn locked, grey or, when highlighted, red, and two lines below
 // the options explain the highlighted one: what it does, and the lock.
-TEST_F(Menus, OpenOnTheMainMenuWhereTheArrowsWrapEnterOpensTheScreensAndEscapeEnds) {
+TEST_F(Menus, LeadFromTheMainMenuThroughTheOptionsAndTheCreditsToTheEnd) {
     write_settings("Sound=FALSE\nRandomizer=Bastet\n");
     start();
     ASSERT_TRUE(wait_for_menu(START_GAME));
     EXPECT_TRUE(has_icon());
+    // Each text in its own size of the font: "Start Game" in 16 points.
+    EXPECT_EQ("96x11", ink_size(capture().value(), main_entry(START_GAME), SELECTED));
     type({"Up"});
     ASSERT_TRUE(wait_for_menu(QUIT));
     type({"Down", "Down", "Return"});
     ASSERT_TRUE(wait_for_options(GAME_MODE));
+    const Area game_mode{layout::OPTIONS_X, layout::OPTIONS_Y + layout::OPTIONS_RISE[GAME_MODE] - 2, 400, 20};
+    EXPECT_EQ("150x11", ink_size(capture().value(), game_mode, SELECTED));  // 14 points
     const auto drawn = [](int line, Rgb colour) {
         return [=](const Image& frame) {
             return has_colour(frame, option_line(line), colour) && !has_colour(frame, option_line(line), SELECTED);
@@ -35,6 +39,15 @@ TEST_F(Menus, OpenOnTheMainMenuWhereTheArrowsWrapEnterOpensTheScreensAndEscapeEn
     for (int line = 0; line < 3; ++line)
         EXPECT_EQ(line < 2, has_colour(*frame, {layout::OPTIONS_INFO_X, layout::OPTIONS_INFO_TOP_Y -
                                                 layout::OPTIONS_INFO_SPACING * line + 3, 300, 8}, INFO)) << line;
+    EXPECT_EQ("190x10", ink_size(*frame, {layout::OPTIONS_INFO_X, layout::OPTIONS_INFO_TOP_Y - 2, 560, 14}, INFO));  // 10
+    // Enter on "Save Settings" writes the file beside the game, which the game read at its start.
+    fs::remove(folder / "TapFall.ini");
+    type(std::vector<std::string>(SAVE_SETTINGS - PIECE_PREVIEWS, "Down"));
+    type({"Return"});
+    std::string saved;
+    // Whole once the last line, the key for Space, is there.
+    EXPECT_TRUE(eventually([&] { return (saved = read_file(folder / "TapFall.ini")).find("\nKEY_SPACE=32\n") != std::string::npos; }));
+    EXPECT_NE(saved.find("\nRandomizer=Bastet\nRotationGuide=FALSE\nSound=FALSE\n"), std::string::npos) << saved;
     type({"Escape"});
     ASSERT_TRUE(wait_for_menu(OPTIONS));
     type({"Down", "Return"});
@@ -44,22 +57,4 @@ TEST_F(Menus, OpenOnTheMainMenuWhereTheArrowsWrapEnterOpensTheScreensAndEscapeEn
     type({"Escape"});
     EXPECT_EQ(wait_for_exit(), 0);
     EXPECT_EQ(error_output(), "");
-}
-
-// Enter on "Save Settings" writes the file beside the game, which the game read at its start.
-TEST_F(Menus, SettingsAreSavedBesideTheGame) {
-    write_settings("Sound=FALSE\n");
-    start();
-    ASSERT_TRUE(wait_for_menu(START_GAME));
-    fs::remove(folder / "TapFall.ini");
-    type({"Down", "Return"});
-    ASSERT_TRUE(wait_for_options(GAME_MODE));
-    type({"Down", "Return"});  // big mode on
-    type(std::vector<std::string>(SAVE_SETTINGS - 1, "Down"));
-    type({"Return"});
-    std::string text;
-    // Whole once the last line, the key for Space, is there.
-    EXPECT_TRUE(eventually([&] { return (text = read_file(folder / "TapFall.ini")).find("\nKEY_SPACE=32\n") != std::string::npos; }));
-    EXPECT_NE(text.find("\nBigMode=TRUE\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\nSound=FALSE\n"), std::string::npos) << text;
 }

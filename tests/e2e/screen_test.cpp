@@ -81,6 +81,9 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
             mismatched += (idle->at(x, y) == LEGEND) != (screen.at(x, y) == PRESSED);
     EXPECT_EQ(0, mismatched);
     EXPECT_FALSE(has_colour(screen, legend(2), PRESSED));
+    // The summary's first line in 8 points, the version in 12.
+    EXPECT_EQ("36x7", ink_size(screen, {layout::SUMMARY_X, layout::SUMMARY_Y + 135, 200, 20}, WHITE));
+    EXPECT_EQ("89x13", ink_size(screen, {layout::VERSION_X, layout::VERSION_Y, 200, 16}, WHITE));
 
     std::vector<std::string> keys;
     for (int i = 0; i < 100; ++i) keys.push_back(std::string(1, "qwertyuiop"[i % 10]));

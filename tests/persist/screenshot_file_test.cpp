@@ -35,11 +35,15 @@ TEST_F(ScreenshotFile, ItTakesTheFirstFreeNumberedNameAndNeverWritesThroughALink
     EXPECT_EQ("BM1", dir.read("shot.bmp"));
 }
 
-TEST_F(ScreenshotFile, AScreenshotThatCannotBeWrittenWholeLeavesNoFile) {
+TEST_F(ScreenshotFile, IsWrittenBottomRowFirstAndLeavesNoFileWhenItCannotBeWrittenWhole) {
     {
         FileSizeLimit full_disk(100);
         EXPECT_EQ("", write_screenshot(std::string(1000, 'x'), "shot"));
     }
     EXPECT_EQ("", write_screenshot("", "shot"));
     EXPECT_EQ(std::vector<std::string>{}, dir.entries());
+    // Two rows of one pixel, the bottom row first as the game reads them; the file keeps 54 bytes
+    // of headers, then each row from the bottom in blue, green and red, padded to four bytes.
+    const unsigned char pixels[] = {1, 2, 3, 255, 4, 5, 6, 255};
+    EXPECT_EQ(std::string("\3\2\1\0\6\5\4\0", 8), encode_bmp(pixels, 1, 2).substr(54));
 }

@@ -103,8 +103,14 @@ TEST_F(SettingsFile, ASaveRespectsThePermissionsOfTheFileNotOfTheFolder) {
         EXPECT_EQ("old", dir.read("TapFall.ini"));
         EXPECT_EQ(std::vector<std::string>{"TapFall.ini"}, dir.entries());
     }
-    // Writable, in a folder that takes no new file: written in place.
+    // Writable, in a folder that takes no new file: written in place, or on a full disk kept as
+    // it was, and the failure reported.
     chmod(dir.path().c_str(), 0555);
+    {
+        FileSizeLimit full_disk(30);
+        EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
+    }
+    EXPECT_EQ("old", dir.read("TapFall.ini"));
     EXPECT_TRUE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
     chmod(dir.path().c_str(), 0755);
     EXPECT_EQ(DEFAULT_FILE, dir.read("TapFall.ini"));

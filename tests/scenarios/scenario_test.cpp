@@ -102,8 +102,8 @@ private:
             random_.emplace(numbers);
         } else if (verb == "at" || verb == "clock") {
             const bool from_start = rest[0] == '+';
-            clock_.set(uint32_t(std::stoul(rest.substr(from_start))) + (from_start ? game_.start_ticks : 0));
-            if (verb == "at" && game_.started) check_time_limit(game_, clock_.now());
+            clock_.now = uint32_t(std::stoul(rest.substr(from_start))) + (from_start ? game_.start_ticks : 0);
+            if (verb == "at" && game_.started) check_time_limit(game_, clock_.now);
         } else if (verb == "held") {
             held_ = keys_of(rest);
         } else if (verb == "menu") {
@@ -131,7 +131,7 @@ private:
         if (game_.started) return;
         apply_randomizer_limits(game_.settings);
         game_.reset();
-        start_play(game_, clock_.now());
+        start_play(game_, clock_.now);
         game_.sounds.clear();
     }
 
@@ -190,11 +190,14 @@ private:
             for (const SoundCue& cue : game_.sounds)
                 list.push_back(cue.sound == Sound::Drop ? std::to_string(cue.column) + char('a' + cue.lines)
                                                         : SOUND_NAMES[int(cue.sound) - 1]);
-        if (name == "next" || name == "flags" || name == "sounds") return join(list, " ");
+        if (name == "guide")
+            for (const Piece& turned : control_scheme(game_.settings).guide_pieces(game_.active_piece))
+                list.push_back({TURNS[size_t(turned.orientation)]});
+        if (name == "next" || name == "flags" || name == "sounds" || name == "guide") return join(list, " ");
         if (name == "hud") {
             std::string colours;
             for (int which = 0; which < 6; ++which) {
-                const HudText text = statistic(Statistic(which), game_, clock_.now());
+                const HudText text = statistic(Statistic(which), game_, clock_.now);
                 list.push_back(trimmed(text.text));
                 colours += text.color.r == WHITE.r ? 'W' : text.color.r == RESULT_COLOR.r ? 'R' : 'F';
             }

@@ -8,19 +8,15 @@
 #include "model/clock.h"
 #include "model/random_source.h"
 
+// The game's clock reads `now`.
 class FakeClock {
 public:
-    explicit FakeClock(uint32_t start = 0) : now_(start) { set_clock([this] { return now_; }); }
+    explicit FakeClock(uint32_t start = 0) : now(start) { set_clock([this] { return now; }); }
     ~FakeClock() { set_clock(nullptr); }
     FakeClock(const FakeClock&) = delete;
     FakeClock& operator=(const FakeClock&) = delete;
 
-    void set(uint32_t now) { now_ = now; }
-    void advance(uint32_t ms) { now_ += ms; }
-    uint32_t now() const { return now_; }
-
-private:
-    uint32_t now_;
+    uint32_t now;
 };
 
 // Replays the scripted numbers, then repeats the last one for ever.
