@@ -60,11 +60,13 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
         for (int preview = 0; preview < 10; ++preview)
             EXPECT_EQ(0, is_i(layout::PREVIEW_X + x, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview)) << preview;
         // The home row's slot and the number row's show the flat I; the axis strip covers their
-        // first cell.
+        // first cell, and, in the number row's, one more above it.
         if (x == 0) continue;
         EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, layout::GUIDE_40_KEYS_SLOT_Y[1]));
         EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, layout::GUIDE_40_KEYS_SLOT_Y[3]));
     }
+    // Above it the backdrop shows, up to the active piece's display.
+    EXPECT_EQ(0, differing(screen, {layout::ACTIVE_PIECE_X, layout::GUIDE_40_KEYS_SLOT_Y[3] + 40, 20, 19}, backdrop));
     // The lower row's slot holds the upright I under its strip, over the guide's picture.
     const int lower = layout::GUIDE_40_KEYS_SLOT_Y[4];
     EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture("guide40keys"), 0,
