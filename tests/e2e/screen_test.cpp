@@ -30,6 +30,7 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
             EXPECT_EQ(0, differing(shot->second, cell(column, 0, size), sheet, tile * size, 0)) << column;
         EXPECT_EQ(0, differing(shot->second, cell(4, 0, size), backdrop));
         EXPECT_EQ(0, differing(shot->second, cell(0, 1, size), backdrop));
+        EXPECT_EQ(0, differing(shot->second, cell(0, big ? 10 : 20, size), backdrop));  // above the field
     }
 }
 

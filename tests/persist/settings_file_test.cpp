@@ -110,6 +110,10 @@ TEST_F(SettingsFile, ASaveRespectsThePermissionsOfTheFileNotOfTheFolder) {
         FileSizeLimit full_disk(30);
         EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
     }
+    // Write-only, it could not be put back: refused.
+    chmod(path().c_str(), 0200);
+    EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
+    chmod(path().c_str(), 0644);
     EXPECT_EQ("old", dir.read("TapFall.ini"));
     EXPECT_TRUE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
     chmod(dir.path().c_str(), 0755);
