@@ -19,19 +19,20 @@ void draw_playfield(float x, float y, const Game& game, const Resources& resourc
     const PlayField& field = game.playfield;
     const bool big = game.settings.big_mode;
     const float size = big ? layout::BIG_CELL : layout::CELL;
+    SpriteBatch batch(big ? resources.big_cell_sheet : resources.cell_sheet);
     for (int row = field.height() - 1; row >= 0; --row)
         for (int column = 0; column < field.width(); ++column) {
             const int tile = cell_tile(field.cell(column, row), game.settings.ars);
-            if (tile >= 0) (big ? resources.big_cells : resources.cells)[tile].draw(x + size * column, y + size * row);
+            if (tile >= 0) batch.add((big ? resources.big_cells : resources.cells)[tile].rect, x + size * column, y + size * row);
         }
 }
 
-void draw_piece(const Piece& piece, float x, float y, const Game& game, const Resources& resources) {
+void draw_piece(SpriteBatch& cells, const Piece& piece, float x, float y, const Game& game, const Resources& resources) {
     const PieceMask mask = game.mask_of(piece);
     const int tile = cell_tile(piece.cell(), game.settings.ars);
     if (tile < 0) return;
     for (int column = 0; column < 4; ++column)
         for (int row = 0; row < 4; ++row)
             if (mask.occupied(column, row))
-                resources.cells[tile].draw(x + layout::CELL * (mask.preview_offset + column), y + layout::CELL * row);
+                cells.add(resources.cells[tile].rect, x + layout::CELL * (mask.preview_offset + column), y + layout::CELL * row);
 }

@@ -1,11 +1,8 @@
 #include "render/game_screen.h"
 
-#include <SDL_opengl.h>
-
 #include "render/field_drawing.h"
 #include "render/hud.h"
 #include "render/layout.h"
-#include "render/text.h"
 
 namespace {
 
@@ -29,31 +26,41 @@ void draw_key_overlays(const Game& game, const Resources& resources, KeyBlock ke
     const int inset = big ? layout::BIG_LEGEND_INSET : layout::LEGEND_INSET;
     int column = 0;
     for (const LegendLabel& label : key_legend(game, keys, held))
-        render_text(resources.font12.get(), label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
+        resources.text.draw(resources.font12.get(), label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
                     layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label));
     column = 0;
+    SpriteBatch lights(resources.column_highlight);
     for (bool lit : lit_columns(game, keys, held)) {
         for (int bar = 0; lit && bar < width; bar += layout::CELL)
-            resources.column_highlight.draw(layout::FIELD_X + width * column + bar, layout::FIELD_Y);
+            lights.add(resources.column_highlight.area(), layout::FIELD_X + width * column + bar, layout::FIELD_Y);
         ++column;
     }
 }
 
-// The picture, then each slot's piece and its strip of axis markers.
+// The picture, then each slot's piece, then each slot's strip of axis markers over its piece. The
+// slots lie apart, so a strip covers its own slot's piece only.
 void draw_rotation_guide(const Game& game, const Resources& resources, const ControlScheme& scheme) {
     const bool forty = scheme.keys() == KeyBlock::FourRows;
     (forty ? resources.guide_40_keys : resources.guide_10_keys)
         .draw(layout::ACTIVE_PIECE_X, forty ? layout::GUIDE_40_KEYS_Y : layout::GUIDE_10_KEYS_Y);
     std::vector<Piece> pieces = scheme.guide_pieces(game.active_piece);
     pieces.insert(pieces.begin(), game.active_piece);
-    for (size_t slot = 0; slot < pieces.size(); ++slot) {
-        const int y = forty ? layout::GUIDE_40_KEYS_SLOT_Y[slot] : layout::GUIDE_10_KEYS_SLOT_Y[slot];
-        const int strip = forty ? layout::GUIDE_40_KEYS_STRIP[slot] : layout::GUIDE_STRIP;
+    const auto slot_y = [forty](size_t slot) {
+        return forty ? layout::GUIDE_40_KEYS_SLOT_Y[slot] : layout::GUIDE_10_KEYS_SLOT_Y[slot];
+    };
+    {
         // The first slot marks the active-piece display, which shows the piece itself.
-        if (slot > 0) draw_piece(pieces[slot], layout::ACTIVE_PIECE_X, y, game, resources);
+        SpriteBatch cells(resources.cell_sheet);
+        for (size_t slot = 1; slot < pieces.size(); ++slot)
+            draw_piece(cells, pieces[slot], layout::ACTIVE_PIECE_X, slot_y(slot), game, resources);
+    }
+    SpriteBatch markers(resources.cell_highlight);
+    for (size_t slot = 0; slot < pieces.size(); ++slot) {
+        const int strip = forty ? layout::GUIDE_40_KEYS_STRIP[slot] : layout::GUIDE_STRIP;
         const PieceMask mask = game.mask_of(pieces[slot]);
         const int axis_x = layout::ACTIVE_PIECE_X + layout::CELL * (mask.axis_column + mask.preview_offset);
-        for (int cell = 0; cell < strip; ++cell) resources.cell_highlight.draw(axis_x, y + layout::CELL * cell);
+        for (int cell = 0; cell < strip; ++cell)
+            markers.add(resources.cell_highlight.area(), axis_x, slot_y(slot) + layout::CELL * cell);
     }
 }
 
@@ -61,27 +68,31 @@ void draw_rotation_guide(const Game& game, const Resources& resources, const Con
 
 void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
     const ControlScheme& scheme = control_scheme(game.settings);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // The backdrop covers the whole window: nothing is cleared first.
     (game.settings.big_mode ? resources.backdrop_big : resources.backdrop).draw(0, 0);
     draw_key_overlays(game, resources, scheme.keys(), held);
     draw_playfield(layout::FIELD_X, layout::FIELD_Y, game, resources);
 
-    draw_piece(game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
-    if (game.hold_piece.type != NO_PIECE)
-        draw_piece(game.hold_piece, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
-    for (int i = 0; i < game.settings.piece_previews; ++i)
-        draw_piece(game.previews[i], layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i, game,
-                   resources);
+    {
+        SpriteBatch cells(resources.cell_sheet);
+        draw_piece(cells, game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
+        if (game.hold_piece.type != NO_PIECE)
+            draw_piece(cells, game.hold_piece, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
+        for (int i = 0; i < game.settings.piece_previews; ++i)
+            draw_piece(cells, game.previews[i], layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i,
+                       game, resources);
+    }
 
     for (const StatisticPlace& place : STATISTICS) {
         const HudText text = statistic(place.which, game, now);
-        render_text(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
+        resources.text.draw(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
     }
     for (const SummaryLine& line : summary_lines(game))
-        render_text(resources.font8.get(), line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
+        resources.text.draw(resources.font8.get(), line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
                     line.line.text);
-    render_text(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, version_text());
+    resources.text.draw(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, version_text());
     if (game.settings.rotation_guide) draw_rotation_guide(game, resources, scheme);
     if (!game.started)
-        render_text(resources.font20.get(), WHITE, layout::COUNTDOWN_X, layout::COUNTDOWN_Y, countdown_text(game, now));
+        resources.text.draw(resources.font20.get(), WHITE, layout::COUNTDOWN_X, layout::COUNTDOWN_Y, countdown_text(game, now));
+    resources.text.end_frame();
 }

@@ -1,9 +1,11 @@
 // Resources: every picture and font size of the game, loaded once at start-up in a fixed order
-// (a missing file throws a LoadError naming it) and released with the object.
+// (a missing file throws a LoadError naming it) and released with the object; and the lines of
+// text the last frame drew, kept for the next.
 #pragma once
 
 #include <memory>
 
+#include "render/text.h"
 #include "render/texture.h"
 
 struct _TTF_Font;
@@ -36,6 +38,8 @@ struct Resources {
     Font font14;
     Font font16;
     Font font20;
+    // Drawing fills it, so a screen drawn from const Resources may still keep its texts.
+    mutable TextCache text;
 
     Resources();
     Resources(const Resources&) = delete;

@@ -1,11 +1,24 @@
-// Text drawing: one line of text rendered with SDL_ttf into a temporary texture and drawn with
-// its bottom-left corner at a screen point. Nothing is cached between calls.
+// Text drawing: lines of text rendered with SDL_ttf into textures and drawn unscaled with their
+// bottom-left corner at a screen point. A line is rendered once and its texture kept while the
+// line is drawn frame after frame, so a frame renders only the texts that changed.
 #pragma once
 
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include <string>
+#include <tuple>
 
-void render_text(TTF_Font* font, const SDL_Color& color, const float& x, const float& y,
-                 const std::string& text);
+#include "render/frame_cache.h"
+#include "render/texture.h"
+
+class TextCache {
+public:
+    void draw(TTF_Font* font, const SDL_Color& color, float x, float y, const std::string& text);
+    // Lets go of the lines the frame did not draw.
+    void end_frame() { lines_.end_frame(); }
+
+private:
+    using Line = std::tuple<TTF_Font*, Uint32, std::string>;  // font, colour as 0xRRGGBB, text
+    FrameCache<Line, Texture> lines_;
+};

@@ -33,38 +33,42 @@ bool flip_rows_into(SDL_Surface* src, SDL_Surface* dst) {
 Texture::Texture(const char* path) {
     SDL_Surface* loaded = IMG_Load(path);
     if (loaded == nullptr) throw LoadError(std::string("Couldn't load image file: ") + path);
-    width_ = loaded->w;
-    height_ = loaded->h;
-    SDL_Surface* padded = create_gl_surface(pad(width_), pad(height_), loaded->format->BitsPerPixel);
-    const auto fail = [&](const char* why) {
-        if (padded) SDL_FreeSurface(padded);
-        SDL_FreeSurface(loaded);
-        throw LoadError(why + std::string(path));
-    };
-    if (!flip_rows_into(loaded, padded)) fail("Couldn't pad image file: ");
-    tex_width_ = padded->w;
-    tex_height_ = padded->h;
+    const char* failure = upload(loaded, false);
+    SDL_FreeSurface(loaded);
+    if (failure) throw LoadError(failure + std::string(path));
+}
 
+Texture::Texture(SDL_Surface* picture, bool smooth) { upload(picture, smooth); }
+
+const char* Texture::upload(SDL_Surface* picture, bool smooth) {
+    SDL_Surface* padded = create_gl_surface(pad(picture->w), pad(picture->h), picture->format->BitsPerPixel);
+    const auto fail = [padded](const char* why) {
+        if (padded) SDL_FreeSurface(padded);
+        return why;
+    };
+    if (!flip_rows_into(picture, padded)) return fail("Couldn't pad image file: ");
     const int bytes_per_pixel = padded->format->BytesPerPixel;
     const GLenum format = gl_format_for(bytes_per_pixel);
-    if (format == 0) fail("Unrecognized image file format for ");
-    const int alignment = unpack_alignment(tex_width_ * bytes_per_pixel, padded->pitch);
-    if (alignment == 0) fail("Couldn't pad image file: ");
+    if (format == 0) return fail("Unrecognized image file format for ");
+    const int alignment = unpack_alignment(padded->w * bytes_per_pixel, padded->pitch);
+    if (alignment == 0) return fail("Couldn't pad image file: ");
 
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
+    glGenTextures(1, &id_);
+    glBindTexture(GL_TEXTURE_2D, id_);
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), tex_width_, tex_height_, 0, format, GL_UNSIGNED_BYTE,
-                 padded->pixels);
+    glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), padded->w, padded->h, 0, format, GL_UNSIGNED_BYTE, padded->pixels);
     glPopClientAttrib();
-    // Pictures are sampled pixel-exact.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    width_ = picture->w;
+    height_ = picture->h;
+    tex_width_ = padded->w;
+    tex_height_ = padded->h;
+    opaque_ = format == GL_RGB;
     SDL_FreeSurface(padded);
-    SDL_FreeSurface(loaded);
-    id_ = name;
+    return nullptr;
 }
 
 Texture::~Texture() {
@@ -79,22 +83,39 @@ Texture& Texture::operator=(Texture&& other) noexcept {
     height_ = other.height_;
     tex_width_ = other.tex_width_;
     tex_height_ = other.tex_height_;
+    opaque_ = other.opaque_;
     return *this;
 }
 
-void Texture::draw(float x, float y) const { Sprite{this, {0, 0, Uint16(width_), Uint16(height_)}}.draw(x, y); }
+void Texture::draw(float x, float y) const { SpriteBatch(*this).add(area(), x, y); }
 
-void Sprite::draw(float x, float y) const {
-    glBindTexture(GL_TEXTURE_2D, texture->id());
+void Sprite::draw(float x, float y) const { SpriteBatch(*texture).add(rect, x, y); }
+
+SpriteBatch::SpriteBatch(const Texture& texture) : texture_(texture) {
+    if (texture.id() == 0) return;
+    glBindTexture(GL_TEXTURE_2D, texture.id());
     glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (texture.opaque()) {
+        glDisable(GL_BLEND);
+    } else {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
     glColor4f(1, 1, 1, 1);
+    glBegin(GL_QUADS);
+}
 
-    const TexCoords tc = sprite_tex_coords(*this);
+SpriteBatch::~SpriteBatch() {
+    if (texture_.id() == 0) return;
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void SpriteBatch::add(const SDL_Rect& rect, float x, float y) {
+    if (texture_.id() == 0) return;
+    const TexCoords tc = tex_coords(texture_, rect);
     const float right = x + rect.w;
     const float top = y + rect.h;
-    glBegin(GL_QUADS);
     glTexCoord2f(tc.s0, tc.t0);
     glVertex3f(x, y, 0);
     glTexCoord2f(tc.s1, tc.t0);
@@ -103,6 +124,4 @@ void Sprite::draw(float x, float y) const {
     glVertex3f(right, top, 0);
     glTexCoord2f(tc.s0, tc.t1);
     glVertex3f(x, top, 0);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
 }

@@ -1,5 +1,7 @@
-// Texture: one OpenGL texture made from an image file, padded to power-of-two sides, released
-// with the object. Sprite: a rectangle of a texture, drawn unscaled at a screen point.
+// Texture: one OpenGL texture made from an image file or a rendered text, padded to power-of-two
+// sides, released with the object. Sprite: a rectangle of a texture, drawn unscaled at a screen
+// point; blended only when its picture has an alpha channel, since an opaque one covers what is
+// under it anyway.
 #pragma once
 
 #include <SDL.h>
@@ -22,6 +24,9 @@ public:
     Texture() = default;
     // Loads the image or throws a LoadError naming the path.
     explicit Texture(const char* path);
+    // The picture as it is, smoothed when scaled or sampled pixel-exact; no texture at all (and
+    // nothing drawn) when OpenGL cannot take it.
+    Texture(SDL_Surface* picture, bool smooth);
     ~Texture();
     Texture(Texture&& other) noexcept;
     Texture& operator=(Texture&& other) noexcept;
@@ -31,15 +36,22 @@ public:
     int height() const { return height_; }
     int tex_width() const { return tex_width_; }
     int tex_height() const { return tex_height_; }
+    bool opaque() const { return opaque_; }
+    // The whole picture, as a rectangle of itself.
+    SDL_Rect area() const { return {0, 0, Uint16(width_), Uint16(height_)}; }
     // The whole image with its bottom-left corner at (x, y).
     void draw(float x, float y) const;
 
 private:
+    // Why the picture could not be made a texture; nullptr when it was.
+    const char* upload(SDL_Surface* picture, bool smooth);
+
     unsigned id_ = 0;
     int width_ = 0;
     int height_ = 0;
     int tex_width_ = 0;
     int tex_height_ = 0;
+    bool opaque_ = false;
 };
 
 struct Sprite {
@@ -48,4 +60,21 @@ struct Sprite {
     SDL_Rect rect = {0, 0, 0, 0};
 
     void draw(float x, float y) const;
+};
+
+// Rectangles of one texture drawn together, from the batch's making to its end, in one draw
+// call: a screen of cells costs one call rather than one per cell.
+class SpriteBatch {
+public:
+    explicit SpriteBatch(const Texture& texture);
+    ~SpriteBatch();
+    SpriteBatch(const SpriteBatch&) = delete;
+    SpriteBatch& operator=(const SpriteBatch&) = delete;
+
+    // The rectangle of the texture's picture (y counted from its bottom edge) with its
+    // bottom-left corner at (x, y).
+    void add(const SDL_Rect& rect, float x, float y);
+
+private:
+    const Texture& texture_;
 };

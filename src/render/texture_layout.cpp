@@ -28,13 +28,13 @@ int unpack_alignment(int row_bytes, int pitch) {
     return 0;
 }
 
-TexCoords sprite_tex_coords(const Sprite& sprite) {
-    const float width = float(sprite.texture->tex_width());
-    const float height = float(sprite.texture->tex_height());
+TexCoords tex_coords(const Texture& texture, const SDL_Rect& rect) {
+    const float width = float(texture.tex_width());
+    const float height = float(texture.tex_height());
     TexCoords coords;
-    coords.s0 = sprite.rect.x / width;
-    coords.t0 = sprite.rect.y / height;
-    coords.s1 = coords.s0 + sprite.rect.w / width;
-    coords.t1 = coords.t0 + sprite.rect.h / height;
+    coords.s0 = rect.x / width;
+    coords.t0 = rect.y / height;
+    coords.s1 = coords.s0 + rect.w / width;
+    coords.t1 = coords.t0 + rect.h / height;
     return coords;
 }

@@ -21,4 +21,5 @@ struct TexCoords {
     float s0, t0, s1, t1;
 };
 
-TexCoords sprite_tex_coords(const Sprite& sprite);
+// The corners of a rectangle of the texture's picture, y counted from its bottom edge.
+TexCoords tex_coords(const Texture& texture, const SDL_Rect& rect);

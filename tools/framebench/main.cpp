@@ -1,6 +1,10 @@
 // Draws the heaviest game screen many times and prints how long one frame takes (median and
-// 99th percentile), and how long the program takes from its start to its first frame.
+// 99th percentile), and how long the program takes from its start to its first frame. With
+// --save it instead draws that screen and another at a fixed time, and the three menu screens, and writes
+// them as game.bmp, countdown.bmp, main.bmp, options.bmp and credits.bmp into a folder: drawing changes can
+// then be checked pixel for pixel against an earlier build with cmp.
 // Usage: tapfall_framebench [frames] [asset directory]
+//        tapfall_framebench --save FOLDER [asset directory]
 #include <SDL_opengl.h>
 #include <time.h>
 #include <unistd.h>
@@ -9,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -22,7 +27,11 @@
 #include "input/control_scheme.h"
 #include "model/clock.h"
 #include "model/game.h"
+#include "model/random_source.h"
+#include "persist/screenshot_file.h"
 #include "render/game_screen.h"
+#include "render/layout.h"
+#include "render/menu_screens.h"
 #include "render/resources.h"
 
 namespace {
@@ -109,17 +118,53 @@ void run(int frames, Clock::time_point entered) {
                 to_first_frame_ms, since_exec_ms);
 }
 
+void save_frame(const std::string& path) {
+    std::vector<unsigned char> pixels(size_t(layout::WINDOW_WIDTH) * layout::WINDOW_HEIGHT * 4);
+    glReadPixels(0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    std::ofstream(path, std::ios::binary) << encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
+}
+
+void save_screens(const std::string& folder) {
+    set_clock([] { return uint32_t(4321); });
+    set_random_source([] { return 0; });
+    const Resources resources;
+    Game state;
+    build_heaviest_screen(state);
+    state.start_ticks = 1234;
+    draw_game(state, resources, [](KeyCode key) { return key == 'f'; }, ticks_now());
+    save_frame(folder + "/game.bmp");
+    // The other look of the screen: the big field in the ARS colours, the 10-key guide, the countdown.
+    Game other;
+    other.settings.big_mode = other.settings.ars = other.settings.rotation_guide = true;
+    other.reset();
+    for (int column = 0; column < other.playfield.width(); ++column) other.playfield.set_cell(column, column % 3, CELL_T);
+    other.countdown_ticks = 2000;
+    draw_game(other, resources, [](KeyCode key) { return key == 'g'; }, ticks_now());
+    save_frame(folder + "/countdown.bmp");
+    const std::pair<MenuScreen, const char*> menus[] = {
+        {MenuScreen::Main, "main"}, {MenuScreen::Options, "options"}, {MenuScreen::Credits, "credits"}};
+    for (const auto& [screen, name] : menus) {
+        draw_menu(screen, 1, state.settings, resources);
+        save_frame(folder + "/" + name + ".bmp");
+    }
+    set_clock(nullptr);
+    set_random_source(nullptr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Clock::time_point entered = Clock::now();
-    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
-    const char* assets = argc > 2 ? argv[2] : TAPFALL_BIN_DIR;
+    const bool save = argc > 2 && std::string(argv[1]) == "--save";
+    // Made absolute before the program enters the asset folder.
+    const std::string folder = save ? std::filesystem::absolute(argv[2]).string() : "";
+    const int frames = argc > 1 && !save ? std::max(1, std::atoi(argv[1])) : 500;
+    const char* assets = argc > 2 + save ? argv[2 + save] : TAPFALL_BIN_DIR;
     if (chdir(assets) != 0) fatal_error(std::string("Couldn't enter ") + assets);
 
     init_everything();
     try {
-        run(frames, entered);
+        save ? save_screens(folder) : run(frames, entered);
     } catch (const LoadError& error) {
         fatal_error(error.what());
     }
