@@ -1,5 +1,9 @@
 #include "render/game_screen.h"
 
+#include <SDL_opengl.h>
+
+#include <string>
+
 #include "render/field_drawing.h"
 #include "render/hud.h"
 #include "render/layout.h"
@@ -64,15 +68,36 @@ void draw_rotation_guide(const Game& game, const Resources& resources, const Con
     }
 }
 
-}  // namespace
+// The running texts: the time, the pieces per minute, and the countdown before play.
+bool running(Statistic which) { return which == Statistic::Time || which == Statistic::Tpm; }
 
-void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
+// What the screen shows but for its running texts, written out: when it reads as in the frame
+// before, that part of the screen is drawn from the copy kept of it.
+std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held) {
+    const Settings& s = game.settings;
+    std::string shown = {char(s.game_mode),     char(s.big_mode),        char(s.randomizer),  char(s.practice_mode),
+                         char(s.control_scheme), char(s.placement_system), char(s.deep_drop),   char(s.ars),
+                         char(s.column_clamp),   char(s.hold_allowed),     char(s.double_hold), char(s.piece_previews),
+                         char(s.rotation_guide)};
+    for (int column = 0; column < game.playfield.width(); ++column)
+        for (int row = 0; row < game.playfield.height(); ++row) shown += char(game.playfield.cell(column, row));
+    for (const Piece& piece : {game.active_piece, game.hold_piece}) shown += {char(piece.type), char(piece.orientation)};
+    for (int i = 0; i < s.piece_previews; ++i) shown += {char(game.previews[i].type), char(game.previews[i].orientation)};
+    for (const StatisticPlace& place : STATISTICS) {
+        const HudText text = statistic(place.which, game, 0);
+        if (!running(place.which)) shown += text.text + char(text.color.r);
+    }
+    for (const LegendLabel& label : key_legend(game, keys, held)) shown += {label.label, char(label.pressed)};
+    for (bool lit : lit_columns(game, keys, held)) shown += char(lit);
+    return shown;
+}
+
+void draw_still_part(const Game& game, const Resources& resources, const KeyHeld& held) {
     const ControlScheme& scheme = control_scheme(game.settings);
     // The backdrop covers the whole window: nothing is cleared first.
     (game.settings.big_mode ? resources.backdrop_big : resources.backdrop).draw(0, 0);
     draw_key_overlays(game, resources, scheme.keys(), held);
     draw_playfield(layout::FIELD_X, layout::FIELD_Y, game, resources);
-
     {
         SpriteBatch cells(resources.cell_sheet);
         draw_piece(cells, game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
@@ -82,17 +107,42 @@ void draw_game(const Game& game, const Resources& resources, const KeyHeld& held
             draw_piece(cells, game.previews[i], layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i,
                        game, resources);
     }
-
     for (const StatisticPlace& place : STATISTICS) {
-        const HudText text = statistic(place.which, game, now);
-        resources.text.draw(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
+        const HudText text = statistic(place.which, game, 0);
+        if (!running(place.which))
+            resources.text.draw(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
     }
     for (const SummaryLine& line : summary_lines(game))
         resources.text.draw(resources.font8.get(), line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
-                    line.line.text);
+                            line.line.text);
     resources.text.draw(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, version_text());
     if (game.settings.rotation_guide) draw_rotation_guide(game, resources, scheme);
-    if (!game.started)
-        resources.text.draw(resources.font20.get(), WHITE, layout::COUNTDOWN_X, layout::COUNTDOWN_Y, countdown_text(game, now));
     resources.text.end_frame();
+}
+
+}  // namespace
+
+void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
+    const std::string still = still_part(game, control_scheme(game.settings).keys(), held);
+    const Texture& copy = resources.still_copy;
+    if (still != resources.still_shows || copy.id() == 0) {
+        draw_still_part(game, resources, held);
+        if (copy.id() != 0) {
+            glBindTexture(GL_TEXTURE_2D, copy.id());
+            glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
+            resources.still_shows = still;
+        }
+    } else {
+        copy.draw(0, 0);
+    }
+    // Nothing of the still part lies under the running texts, so they may come last.
+    for (const StatisticPlace& place : STATISTICS) {
+        const HudText text = statistic(place.which, game, now);
+        if (running(place.which))
+            resources.running_text.draw(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
+    }
+    if (!game.started)
+        resources.running_text.draw(resources.font20.get(), WHITE, layout::COUNTDOWN_X, layout::COUNTDOWN_Y,
+                                    countdown_text(game, now));
+    resources.running_text.end_frame();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "render/layout.h"
+#include "render/texture_layout.h"
 
 namespace {
 
@@ -47,4 +48,9 @@ Resources::Resources()
       font20(open_font(20)) {
     cut_cells(cells, cell_sheet, layout::CELL);
     cut_cells(big_cells, big_cell_sheet, layout::BIG_CELL);
+    // Without a copy every frame is drawn whole.
+    if (SDL_Surface* blank = create_gl_surface(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, 24)) {
+        still_copy = Texture(blank, false);
+        SDL_FreeSurface(blank);
+    }
 }

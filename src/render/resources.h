@@ -38,8 +38,14 @@ struct Resources {
     Font font14;
     Font font16;
     Font font20;
-    // Drawing fills it, so a screen drawn from const Resources may still keep its texts.
+    // Drawing fills these, so a screen drawn from const Resources may still keep its texts.
     mutable TextCache text;
+    // The texts that change from frame to frame: the time, the pieces per minute, the countdown.
+    mutable TextCache running_text;
+    // The game screen but for its running texts, copied from the last frame that drew it, and
+    // what it showed; the frames after it are drawn from the copy while that stays the same.
+    mutable Texture still_copy;
+    mutable std::string still_shows;
 
     Resources();
     Resources(const Resources&) = delete;
