@@ -68,12 +68,12 @@ void draw_rotation_guide(const Game& game, const Resources& resources, const Con
     }
 }
 
-// The running texts: the time, the pieces per minute, and the countdown before play.
+// The statistics that change with the clock; with the countdown before play, the running texts.
 bool running(Statistic which) { return which == Statistic::Time || which == Statistic::Tpm; }
 
 // What the screen shows but for its running texts, written out: when it reads as in the frame
 // before, that part of the screen is drawn from the copy kept of it.
-std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held) {
+std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held, uint32_t now) {
     const Settings& s = game.settings;
     std::string shown = {char(s.game_mode),     char(s.big_mode),        char(s.randomizer),  char(s.practice_mode),
                          char(s.control_scheme), char(s.placement_system), char(s.deep_drop),   char(s.ars),
@@ -84,7 +84,7 @@ std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held) {
     for (const Piece& piece : {game.active_piece, game.hold_piece}) shown += {char(piece.type), char(piece.orientation)};
     for (int i = 0; i < s.piece_previews; ++i) shown += {char(game.previews[i].type), char(game.previews[i].orientation)};
     for (const StatisticPlace& place : STATISTICS) {
-        const HudText text = statistic(place.which, game, 0);
+        const HudText text = statistic(place.which, game, now);
         if (!running(place.which)) shown += text.text + char(text.color.r);
     }
     for (const LegendLabel& label : key_legend(game, keys, held)) shown += {label.label, char(label.pressed)};
@@ -92,7 +92,7 @@ std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held) {
     return shown;
 }
 
-void draw_still_part(const Game& game, const Resources& resources, const KeyHeld& held) {
+void draw_still_part(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
     const ControlScheme& scheme = control_scheme(game.settings);
     // The backdrop covers the whole window: nothing is cleared first.
     (game.settings.big_mode ? resources.backdrop_big : resources.backdrop).draw(0, 0);
@@ -108,7 +108,7 @@ void draw_still_part(const Game& game, const Resources& resources, const KeyHeld
                        game, resources);
     }
     for (const StatisticPlace& place : STATISTICS) {
-        const HudText text = statistic(place.which, game, 0);
+        const HudText text = statistic(place.which, game, now);
         if (!running(place.which))
             resources.text.draw(resources.font12.get(), text.color, layout::STATISTIC_X, place.y, text.text);
     }
@@ -123,10 +123,10 @@ void draw_still_part(const Game& game, const Resources& resources, const KeyHeld
 }  // namespace
 
 void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
-    const std::string still = still_part(game, control_scheme(game.settings).keys(), held);
+    const std::string still = still_part(game, control_scheme(game.settings).keys(), held, now);
     const Texture& copy = resources.still_copy;
     if (still != resources.still_shows || copy.id() == 0) {
-        draw_still_part(game, resources, held);
+        draw_still_part(game, resources, held, now);
         if (copy.id() != 0) {
             glBindTexture(GL_TEXTURE_2D, copy.id());
             glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
