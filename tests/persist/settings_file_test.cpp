@@ -83,10 +83,11 @@ TEST_F(SettingsFile, ASaveKeepsTheOldFileWhenItFailsAndNeverLeavesATemporaryFile
     EXPECT_EQ(std::vector<std::string>{"TapFall.ini"}, dir.entries());
 }
 
-TEST_F(SettingsFile, ASaveThroughALinkWritesTheFileItLeadsTo) {
+TEST_F(SettingsFile, ASaveThroughLinksWritesTheFileTheyLeadTo) {
     std::filesystem::create_directory(dir.file("real"));
     dir.write("real/settings.ini", "old");
-    std::filesystem::create_symlink("real/settings.ini", path());
+    std::filesystem::create_symlink("s", path());
+    std::filesystem::create_symlink("real/settings.ini", dir.file("s"));
     ASSERT_TRUE(export_settings(Settings{}, path()));
     EXPECT_TRUE(std::filesystem::is_symlink(path()));
     EXPECT_EQ(DEFAULT_FILE, dir.read("real/settings.ini"));
