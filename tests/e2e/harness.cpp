@@ -255,6 +255,15 @@ bool GameTest::start_game() {
     }, Milliseconds(13000)));
 }
 
+std::optional<Image> GameTest::play_with(const std::string& settings) {
+    write_settings(settings);
+    start();
+    if (!start_game()) return std::nullopt;
+    std::optional<Image> frame = capture();
+    if (!frame) ADD_FAILURE() << "no frame to capture";
+    return frame;
+}
+
 std::optional<std::pair<std::string, Image>> GameTest::take_bmp(Milliseconds timeout) {
     std::optional<std::pair<std::string, Image>> found;
     eventually([&] {

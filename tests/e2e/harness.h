@@ -95,6 +95,9 @@ protected:
     bool wait_for_menu(int entry) { return wait_for_highlight("menuscreen", main_entry, 4, entry); }
     bool wait_for_options(int line) { return wait_for_highlight("optionsscreen", option_line, 20, line); }
     bool start_game();  // true once the countdown is over
+    // Starts the program with these settings and a game in it: the first frame after the
+    // countdown, or nullopt (and a failure).
+    std::optional<Image> play_with(const std::string& settings);
     // Takes a BMP away from the game's folder once it is complete: its name and picture.
     std::optional<std::pair<std::string, Image>> take_bmp(Milliseconds timeout = Milliseconds(5000));
 

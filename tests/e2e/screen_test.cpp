@@ -40,10 +40,7 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
 // drops it into its column: ten passes over the row clear forty lines, and the finished screen
 // is saved, the time in the colour of the mode's result, the rest in the finished colour.
 TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
-    write_settings(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
-    start();
-    ASSERT_TRUE(start_game());
-    const std::optional<Image> idle = capture();
+    const std::optional<Image> idle = play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
     ASSERT_TRUE(idle);
     type({"space"});
     xdotool("keydown", {"minus"});
@@ -99,4 +96,17 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     const Area time{layout::STATISTIC_X, layout::TIMER_Y, 80, 16}, lines{layout::STATISTIC_X, layout::LINES_Y, 80, 16};
     EXPECT_TRUE(has_colour(result->second, time, RESULT));
     EXPECT_TRUE(has_colour(result->second, lines, FINISHED));
+}
+
+// Centre-aligned, the upright I in the upper row's slot stands one cell in, and the slot's axis
+// strip stands over it, not beside the guide.
+TEST_F(GameScreen, TheGuidesStripsFollowThePlacementSystem) {
+    const std::optional<Image> frame =
+        play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nPieceMaskType=Center-aligned\n");
+    ASSERT_TRUE(frame);
+    const int upper = layout::GUIDE_40_KEYS_SLOT_Y[2];  // after the display and the home row
+    const Area beside{layout::ACTIVE_PIECE_X - layout::CELL, upper, layout::CELL, 4 * layout::CELL};
+    EXPECT_EQ(0, differing(*frame, beside, picture("backdrop")));
+    const Area over{layout::ACTIVE_PIECE_X + layout::CELL, upper, layout::CELL, layout::CELL};
+    EXPECT_NE(0, differing(*frame, over, picture("cellsheet"), 0, 0));
 }
