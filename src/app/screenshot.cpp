@@ -8,10 +8,11 @@
 #include "persist/screenshot_file.h"
 #include "render/layout.h"
 
-void save_screenshot(const Game& game) {
+std::string back_buffer_bmp() {
     std::vector<unsigned char> pixels(size_t(layout::WINDOW_WIDTH) * layout::WINDOW_HEIGHT * 4);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    write_screenshot(encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT),
-                     screenshot_base_name(game, std::time(nullptr)));
+    return encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
 }
+
+void save_screenshot(const Game& game) { write_screenshot(back_buffer_bmp(), screenshot_base_name(game, std::time(nullptr))); }

@@ -12,4 +12,4 @@ int cell_tile(int cell, bool ars);
 void draw_playfield(float x, float y, const Game& game, const Resources& resources);
 // The piece alone in a four-cell box with its bottom-left corner at (x, y), in normal-size cells,
 // added to a batch of the normal cell sheet.
-void draw_piece(SpriteBatch& cells, const Piece& piece, float x, float y, const Game& game, const Resources& resources);
+void draw_piece(SpriteBatch& cells, const Piece& piece, float x, float y, const Game& game);

@@ -1,7 +1,5 @@
 #include "render/game_screen.h"
 
-#include <SDL_opengl.h>
-
 #include <string>
 
 #include "render/field_drawing.h"
@@ -56,7 +54,7 @@ void draw_rotation_guide(const Game& game, const Resources& resources, const Con
         // The first slot marks the active-piece display, which shows the piece itself.
         SpriteBatch cells(resources.cell_sheet);
         for (size_t slot = 1; slot < pieces.size(); ++slot)
-            draw_piece(cells, pieces[slot], layout::ACTIVE_PIECE_X, slot_y(slot), game, resources);
+            draw_piece(cells, pieces[slot], layout::ACTIVE_PIECE_X, slot_y(slot), game);
     }
     SpriteBatch markers(resources.cell_highlight);
     for (size_t slot = 0; slot < pieces.size(); ++slot) {
@@ -74,11 +72,10 @@ bool running(Statistic which) { return which == Statistic::Time || which == Stat
 // What the screen shows but for its running texts, written out: when it reads as in the frame
 // before, that part of the screen is drawn from the copy kept of it.
 std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held, uint32_t now) {
+    // The settings that the summary does not name but the screen shows.
     const Settings& s = game.settings;
-    std::string shown = {char(s.game_mode),     char(s.big_mode),        char(s.randomizer),  char(s.practice_mode),
-                         char(s.control_scheme), char(s.placement_system), char(s.deep_drop),   char(s.ars),
-                         char(s.column_clamp),   char(s.hold_allowed),     char(s.double_hold), char(s.piece_previews),
-                         char(s.rotation_guide)};
+    std::string shown = {char(s.big_mode), char(s.ars), char(s.piece_previews), char(s.rotation_guide)};
+    for (const SummaryLine& line : summary_lines(game)) shown += line.line.text;
     for (int column = 0; column < game.playfield.width(); ++column)
         for (int row = 0; row < game.playfield.height(); ++row) shown += char(game.playfield.cell(column, row));
     for (const Piece& piece : {game.active_piece, game.hold_piece}) shown += {char(piece.type), char(piece.orientation)};
@@ -100,12 +97,12 @@ void draw_still_part(const Game& game, const Resources& resources, const KeyHeld
     draw_playfield(layout::FIELD_X, layout::FIELD_Y, game, resources);
     {
         SpriteBatch cells(resources.cell_sheet);
-        draw_piece(cells, game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
+        draw_piece(cells, game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game);
         if (game.hold_piece.type != NO_PIECE)
-            draw_piece(cells, game.hold_piece, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, game, resources);
+            draw_piece(cells, game.hold_piece, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, game);
         for (int i = 0; i < game.settings.piece_previews; ++i)
             draw_piece(cells, game.previews[i], layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i,
-                       game, resources);
+                       game);
     }
     for (const StatisticPlace& place : STATISTICS) {
         const HudText text = statistic(place.which, game, now);
@@ -124,16 +121,13 @@ void draw_still_part(const Game& game, const Resources& resources, const KeyHeld
 
 void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
     const std::string still = still_part(game, control_scheme(game.settings).keys(), held, now);
-    const Texture& copy = resources.still_copy;
-    if (still != resources.still_shows || copy.id() == 0) {
-        draw_still_part(game, resources, held, now);
-        if (copy.id() != 0) {
-            glBindTexture(GL_TEXTURE_2D, copy.id());
-            glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
-            resources.still_shows = still;
-        }
+    StillCopy& copy = resources.still;
+    if (still == copy.shows && copy.picture.id() != 0) {
+        copy.picture.draw(0, 0);
     } else {
-        copy.draw(0, 0);
+        draw_still_part(game, resources, held, now);
+        copy.picture.take_from_screen();
+        copy.shows = still;
     }
     // Nothing of the still part lies under the running texts, so they may come last.
     for (const StatisticPlace& place : STATISTICS) {

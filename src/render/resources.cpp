@@ -9,15 +9,6 @@
 
 namespace {
 
-// The cell tiles stand side by side along the bottom of the sheet.
-void cut_cells(Sprite (&sprites)[7], const Texture& sheet, int size) {
-    int x = 0;
-    for (Sprite& sprite : sprites) {
-        sprite = {&sheet, {Sint16(x), 0, Uint16(size), Uint16(size)}};
-        x += size;
-    }
-}
-
 Font open_font(int points) {
     Font font(TTF_OpenFont(layout::FONT_FILE, points));
     if (!font) throw LoadError(std::string("Couldn't load ") + layout::FONT_FILE);
@@ -46,11 +37,9 @@ Resources::Resources()
       font14(open_font(14)),
       font16(open_font(16)),
       font20(open_font(20)) {
-    cut_cells(cells, cell_sheet, layout::CELL);
-    cut_cells(big_cells, big_cell_sheet, layout::BIG_CELL);
     // Without a copy every frame is drawn whole.
     if (SDL_Surface* blank = create_gl_surface(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, 24)) {
-        still_copy = Texture(blank, false);
+        still.picture = Texture(blank, false);
         SDL_FreeSurface(blank);
     }
 }

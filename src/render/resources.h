@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "render/text.h"
 #include "render/texture.h"
@@ -15,6 +16,11 @@ struct FontCloser {
     void operator()(TTF_Font* font) const;
 };
 using Font = std::unique_ptr<TTF_Font, FontCloser>;
+
+struct StillCopy {
+    Texture picture;
+    std::string shows;
+};
 
 struct Resources {
     Texture cell_sheet;
@@ -28,9 +34,6 @@ struct Resources {
     Texture guide_10_keys;
     Texture guide_40_keys;
     Texture cell_highlight;
-    // Indexed by tile, in the sheet's order.
-    Sprite cells[7];
-    Sprite big_cells[7];
 
     Font font8;
     Font font10;
@@ -42,10 +45,9 @@ struct Resources {
     mutable TextCache text;
     // The texts that change from frame to frame: the time, the pieces per minute, the countdown.
     mutable TextCache running_text;
-    // The game screen but for its running texts, copied from the last frame that drew it, and
-    // what it showed; the frames after it are drawn from the copy while that stays the same.
-    mutable Texture still_copy;
-    mutable std::string still_shows;
+    // The game screen but for its running texts, copied from the last frame that drew it whole;
+    // the frames after it are drawn from the copy while what it shows stays the same.
+    mutable StillCopy still;
 
     Resources();
     Resources(const Resources&) = delete;

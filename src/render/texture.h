@@ -1,7 +1,7 @@
-// Texture: one OpenGL texture made from an image file or a rendered text, padded to power-of-two
-// sides, released with the object. Sprite: a rectangle of a texture, drawn unscaled at a screen
-// point; blended only when its picture has an alpha channel, since an opaque one covers what is
-// under it anyway.
+// Texture: one OpenGL texture made from an image file, a rendered text or the screen, padded to
+// power-of-two sides, released with the object. SpriteBatch: rectangles of a texture drawn
+// unscaled at screen points, blended only when the picture has an alpha channel, since an
+// opaque one covers what is under it anyway.
 #pragma once
 
 #include <SDL.h>
@@ -41,6 +41,8 @@ public:
     SDL_Rect area() const { return {0, 0, Uint16(width_), Uint16(height_)}; }
     // The whole image with its bottom-left corner at (x, y).
     void draw(float x, float y) const;
+    // Takes its picture from the bottom-left corner of the frame being drawn.
+    void take_from_screen();
 
 private:
     // Why the picture could not be made a texture; nullptr when it was.
@@ -52,14 +54,6 @@ private:
     int tex_width_ = 0;
     int tex_height_ = 0;
     bool opaque_ = false;
-};
-
-struct Sprite {
-    const Texture* texture = nullptr;
-    // In image pixels; y counts from the image's bottom edge.
-    SDL_Rect rect = {0, 0, 0, 0};
-
-    void draw(float x, float y) const;
 };
 
 // Rectangles of one texture drawn together, from the batch's making to its end, in one draw

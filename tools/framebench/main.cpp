@@ -23,14 +23,13 @@
 #include <SDL.h>
 
 #include "app/fatal.h"
+#include "app/screenshot.h"
 #include "app/startup.h"
 #include "input/control_scheme.h"
 #include "model/clock.h"
 #include "model/game.h"
 #include "model/random_source.h"
-#include "persist/screenshot_file.h"
 #include "render/game_screen.h"
-#include "render/layout.h"
 #include "render/menu_screens.h"
 #include "render/resources.h"
 
@@ -123,11 +122,7 @@ void run(int frames, Clock::time_point entered) {
                 to_first_frame_ms, since_exec_ms);
 }
 
-void save_frame(const std::string& path) {
-    std::vector<unsigned char> pixels(size_t(layout::WINDOW_WIDTH) * layout::WINDOW_HEIGHT * 4);
-    glReadPixels(0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    std::ofstream(path, std::ios::binary) << encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
-}
+void save_frame(const std::string& path) { std::ofstream(path, std::ios::binary) << back_buffer_bmp(); }
 
 void save_screens(const std::string& folder) {
     set_clock([] { return uint32_t(4321); });
