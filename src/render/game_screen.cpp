@@ -122,13 +122,12 @@ void draw_still_part(const Game& game, const Resources& resources, const KeyHeld
 void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now) {
     const std::string still = still_part(game, control_scheme(game.settings).keys(), held, now);
     StillCopy& copy = resources.still;
-    if (still == copy.shows && copy.picture.id() != 0) {
-        copy.picture.draw(0, 0);
-    } else {
+    if (still != copy.shows || !copy.picture.usable()) {
+        copy.picture.draw_into();
         draw_still_part(game, resources, held, now);
-        copy.picture.take_from_screen();
         copy.shows = still;
     }
+    copy.picture.put();
     // Nothing of the still part lies under the running texts, so they may come last.
     for (const StatisticPlace& place : STATISTICS) {
         const HudText text = statistic(place.which, game, now);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "render/layout.h"
-#include "render/texture_layout.h"
 
 namespace {
 
@@ -36,10 +35,5 @@ Resources::Resources()
       font12(open_font(12)),
       font14(open_font(14)),
       font16(open_font(16)),
-      font20(open_font(20)) {
-    // Without a copy every frame is drawn whole.
-    if (SDL_Surface* blank = create_gl_surface(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, 24)) {
-        still.picture = Texture(blank, false);
-        SDL_FreeSurface(blank);
-    }
-}
+      font20(open_font(20)),
+      still{{layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT}, {}} {}

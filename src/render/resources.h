@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "render/screen_copy.h"
 #include "render/text.h"
 #include "render/texture.h"
 
@@ -18,7 +19,7 @@ struct FontCloser {
 using Font = std::unique_ptr<TTF_Font, FontCloser>;
 
 struct StillCopy {
-    Texture picture;
+    ScreenCopy picture;
     std::string shows;
 };
 
@@ -45,7 +46,7 @@ struct Resources {
     mutable TextCache text;
     // The texts that change from frame to frame: the time, the pieces per minute, the countdown.
     mutable TextCache running_text;
-    // The game screen but for its running texts, copied from the last frame that drew it whole;
+    // The game screen but for its running texts, as the last frame that drew it whole drew it;
     // the frames after it are drawn from the copy while what it shows stays the same.
     mutable StillCopy still;
 

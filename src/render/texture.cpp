@@ -89,12 +89,6 @@ Texture& Texture::operator=(Texture&& other) noexcept {
 
 void Texture::draw(float x, float y) const { SpriteBatch(*this).add(area(), x, y); }
 
-void Texture::take_from_screen() {
-    if (id_ == 0) return;
-    glBindTexture(GL_TEXTURE_2D, id_);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width_, height_);
-}
-
 SpriteBatch::SpriteBatch(const Texture& texture) : texture_(texture) {
     if (texture.id() == 0) return;
     glBindTexture(GL_TEXTURE_2D, texture.id());

@@ -1,4 +1,4 @@
-// Texture: one OpenGL texture made from an image file, a rendered text or the screen, padded to
+// Texture: one OpenGL texture made from an image file or a rendered text, padded to
 // power-of-two sides, released with the object. SpriteBatch: rectangles of a texture drawn
 // unscaled at screen points, blended only when the picture has an alpha channel, since an
 // opaque one covers what is under it anyway.
@@ -41,8 +41,6 @@ public:
     SDL_Rect area() const { return {0, 0, Uint16(width_), Uint16(height_)}; }
     // The whole image with its bottom-left corner at (x, y).
     void draw(float x, float y) const;
-    // Takes its picture from the bottom-left corner of the frame being drawn.
-    void take_from_screen();
 
 private:
     // Why the picture could not be made a texture; nullptr when it was.
