@@ -20,7 +20,7 @@ void BM_DropClearingFourLines(benchmark::State& bench) {
         game.playfield = four_rows;
         game.active_piece = vertical_i;
         game.sounds.clear();
-        benchmark::DoNotOptimize(drop_active_piece(game, 0));
+        benchmark::DoNotOptimize(drop_active_piece(game, 0, 0));
     }
     if (game.lines != 4 * static_cast<int>(bench.iterations()))
         bench.SkipWithError("the drop did not clear four lines every time");

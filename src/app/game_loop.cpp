@@ -2,11 +2,16 @@
 
 #include <SDL.h>
 
+#include <ctime>
+#include <string>
+
 #include "app/screenshot.h"
 #include "app/sound_board.h"
 #include "input/control_scheme.h"
+#include "input/replay_feed.h"
 #include "model/actions.h"
 #include "model/clock.h"
+#include "persist/results.h"
 #include "render/game_screen.h"
 
 namespace {
@@ -18,7 +23,7 @@ InputResult run_countdown(Game& game, const FrameSteps& steps) {
         game.play(Sound::Countdown);
         while (ticks_now() - game.countdown_ticks < second_end) {
             const uint32_t frame_start = ticks_now();
-            const InputResult result = steps.input(game);
+            const InputResult result = steps.input(game, frame_start);
             if (result != InputResult::Continue) return result;
             steps.draw(game);
             pace_frame(frame_start, steps.sleep);
@@ -28,9 +33,12 @@ InputResult run_countdown(Game& game, const FrameSteps& steps) {
     return InputResult::Continue;
 }
 
-InputResult process_events(Game& game) {
+}  // namespace
+
+InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll) {
+    if (game.started) check_time_limit(game, now);
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (poll(&event)) {
         if (event.type == SDL_QUIT) return InputResult::Quit;
         if (event.type != SDL_KEYDOWN) continue;
         const KeyCode key = event.key.keysym.sym;
@@ -40,9 +48,28 @@ InputResult process_events(Game& game) {
             return InputResult::LeaveGame;
         }
         // Keys pressed during the countdown are dropped.
-        if (game.started) handle_game_key(game, key);
+        if (game.started) handle_game_key(game, key, now);
     }
     return InputResult::Continue;
+}
+
+namespace {
+
+// Draws and shows one frame, and saves what the frame asked to keep.
+void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds, bool keeps_results) {
+    sounds.play_pending(game);
+    int size = 0;
+    const Uint8* keyboard = SDL_GetKeyState(&size);
+    draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
+    const std::time_t now = std::time(nullptr);
+    std::string screenshot;
+    if (game.screenshot_pending) {
+        screenshot = save_screenshot(game, now);
+        game.screenshot_pending = false;
+    }
+    if (game.result_pending && keeps_results) keep_result(game, now, screenshot);
+    game.result_pending = false;
+    SDL_GL_SwapBuffers();
 }
 
 }  // namespace
@@ -50,18 +77,29 @@ InputResult process_events(Game& game) {
 bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds) {
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
-    const auto draw = [&](Game& g) {
-        sounds.play_pending(g);
-        int size = 0;
-        const Uint8* keyboard = SDL_GetKeyState(&size);
-        draw_game(g, resources, [&](KeyCode key) { return key_held(g, key, keyboard, size); }, ticks_now());
-        if (g.screenshot_pending) {
-            save_screenshot(g);
-            g.screenshot_pending = false;
+    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, true); };
+    const auto input = [](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent); };
+    return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
+}
+
+bool replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
+    SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
+    const auto input = [&feed](Game& g, uint32_t now) {
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_QUIT) return InputResult::Quit;
+            if (event.type != SDL_KEYDOWN) continue;
+            if (event.key.keysym.sym == KEY_ESCAPE) {
+                g.play(Sound::MenuCancel);
+                return InputResult::LeaveGame;
+            }
+            if (event.key.keysym.sym == KEY_F2) g.screenshot_pending = true;
         }
-        SDL_GL_SwapBuffers();
+        feed.feed(g, now);
+        return InputResult::Continue;
     };
-    return run_game_loop(game, FrameSteps{process_events, draw, SDL_Delay});
+    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, false); };
+    return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
 }
 
 bool run_game_loop(Game& game, const FrameSteps& steps) {
@@ -71,9 +109,7 @@ bool run_game_loop(Game& game, const FrameSteps& steps) {
             if (result != InputResult::Continue) return result == InputResult::LeaveGame;
         }
         const uint32_t frame_start = ticks_now();
-        // Before the keys, so that no key pressed after the end of a two-minute game counts.
-        check_time_limit(game, frame_start);
-        const InputResult result = steps.input(game);
+        const InputResult result = steps.input(game, frame_start);
         if (result != InputResult::Continue) return result == InputResult::LeaveGame;
         // The restart key reset the game: the next pass counts down again.
         if (!game.started) continue;

@@ -2,11 +2,14 @@
 // the player leaves; a finished game stays on screen, frozen, until then.
 #pragma once
 
+#include <SDL.h>
+
 #include <cstdint>
 #include <functional>
 
 #include "model/game.h"
 
+class ReplayFeed;
 struct Resources;
 class SoundBoard;
 
@@ -16,13 +19,22 @@ enum class InputResult { Continue, LeaveGame, Quit };
 
 // What a frame does besides keeping time: read the input, draw, and sleep.
 struct FrameSteps {
-    std::function<InputResult(Game&)> input;
+    std::function<InputResult(Game&, uint32_t now)> input;
     std::function<void(Game&)> draw;
     std::function<void(uint32_t ms)> sleep;
 };
 
+// Where a frame's events come from: SDL_PollEvent, or a test's script.
+using EventPoll = std::function<int(SDL_Event*)>;
+// A play frame's input: the two-minute end checked first, so that no key after it counts, then
+// every event since the frame before. Keys pressed during the countdown are dropped.
+InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll);
+
 // Runs one game; true when the player pressed Escape, false when the window was closed.
 bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds);
+// A recorded game played again at its own pace, from its countdown on; Escape leaves and F2
+// saves a screenshot, but it leaves no record or replay of its own.
+bool replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds);
 // The same loop with its steps supplied, so that it runs without a window.
 bool run_game_loop(Game& game, const FrameSteps& steps);
 

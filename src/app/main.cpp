@@ -1,21 +1,61 @@
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+#include "app/command_line.h"
 #include "app/fatal.h"
+#include "app/game_loop.h"
 #include "app/menu.h"
 #include "app/sound_board.h"
 #include "app/startup.h"
+#include "input/replay_feed.h"
+#include "persist/replay_file.h"
 #include "persist/settings_file.h"
 #include "render/resources.h"
 
+namespace {
+
+// A recorded game in the window; it keeps no screenshot of its own finish, only those asked for.
+void play_again(const Replay& replay, const Resources& resources, const SoundBoard& sounds) {
+    Game game;
+    game.settings = replay.settings;
+    game.settings.auto_screenshot = false;
+    game.replayed_deals = replay.recording.dealt;
+    game.reset();
+    ReplayFeed feed(replay.recording.keys);
+    replay_loop(game, feed, resources, sounds);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    const Command command = parse_command_line(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (!command.error.empty()) {
+        std::fprintf(stderr, "tapfall: %s\n", command.error.c_str());
+        return 2;
+    }
     change_to_program_directory(argc > 0 ? argv[0] : nullptr);
+    if (command.kind != CommandKind::Play && command.kind != CommandKind::Replay)
+        return run_text_command(command, stdout, stderr);
+    std::optional<Replay> replay;
+    if (command.kind == CommandKind::Replay && !(replay = read_replay(command.replay))) {
+        std::fprintf(stderr, "tapfall: cannot read %s as a replay\n", command.replay.c_str());
+        return 2;
+    }
     init_everything();
     try {
         // Pictures and fonts first, then the sounds: the first missing file in that order is named.
         const Resources resources;
         const SoundBoard sounds;
-        Game game;
-        import_settings(game.settings);
-        game.reset();
-        main_menu(game, resources, sounds);
+        if (replay) {
+            play_again(*replay, resources, sounds);
+        } else {
+            Game game;
+            import_settings(game.settings);
+            game.reset();
+            main_menu(game, resources, sounds);
+        }
     } catch (const LoadError& error) {
         fatal_error(error.what());
     }

@@ -2,7 +2,6 @@
 
 #include <SDL_opengl.h>
 
-#include <ctime>
 #include <vector>
 
 #include "persist/screenshot_file.h"
@@ -15,4 +14,6 @@ std::string back_buffer_bmp() {
     return encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
 }
 
-void save_screenshot(const Game& game) { write_screenshot(back_buffer_bmp(), screenshot_base_name(game, std::time(nullptr))); }
+std::string save_screenshot(const Game& game, std::time_t now) {
+    return write_screenshot(back_buffer_bmp(), screenshot_base_name(game, now));
+}

@@ -2,6 +2,7 @@
 // frame leaves in the front buffer is undefined wherever the window is covered or composited.
 #pragma once
 
+#include <ctime>
 #include <string>
 
 struct Game;
@@ -9,5 +10,6 @@ struct Game;
 // The back buffer as a BMP file's bytes: the frame drawn and not yet shown.
 std::string back_buffer_bmp();
 
-// Saves the back buffer, so call it between drawing and swapping; a failure is skipped silently.
-void save_screenshot(const Game& game);
+// Saves the back buffer, so call it between drawing and swapping; returns the file's name, or ""
+// when it could not be saved, which is skipped silently.
+std::string save_screenshot(const Game& game, std::time_t now);

@@ -8,30 +8,31 @@ void count_key(Game& game) {
     if (!game.finished) game.keys += 1;
 }
 
-void ControlScheme::press(Game& game, KeyCode key) const {
+KeyOutcome ControlScheme::press(Game& game, KeyCode key, uint32_t now) const {
     switch (key) {
         case KEY_BACKSPACE:
-            if (!game.settings.practice_mode) return;
+            if (!game.settings.practice_mode) break;
             count_key(game);
             game.undo();
             game.play(Sound::Rewind);
-            return;
+            break;
         case KEY_RETURN:
             game.play(Sound::GameStart);
             game.reset();
-            return;
+            break;
         case KEY_SPACE:
-            if (!game.settings.hold_allowed) return;
+            if (!game.settings.hold_allowed) break;
             count_key(game);
             hold_active_piece(game);
-            return;
+            break;
         case KEY_F2:
             // The next frame is saved as it is drawn.
             game.screenshot_pending = true;
-            return;
+            break;
         default:
-            press_own_key(game, key);
+            return press_own_key(game, key, now);
     }
+    return KeyOutcome::Other;
 }
 
 const std::vector<ControlSchemeKind>& control_schemes() {
@@ -60,6 +61,8 @@ const ControlScheme& control_scheme(const Settings& settings) {
     return control_schemes()[settings.control_scheme].scheme;
 }
 
-void handle_game_key(Game& game, KeyCode physical) {
-    control_scheme(game.settings).press(game, game.settings.key_bindings.translate(physical));
+KeyOutcome handle_game_key(Game& game, KeyCode physical, uint32_t now) {
+    const KeyCode key = game.settings.key_bindings.translate(physical);
+    if (key != KEY_RETURN && key != KEY_F2) game.recording.keys.push_back({now - game.start_ticks, physical});
+    return control_scheme(game.settings).press(game, key, now);
 }

@@ -12,11 +12,14 @@
 // The keys a scheme reads: the home row only, or all four rows.
 enum class KeyBlock { HomeRow, FourRows };
 
+// What a key did to the piece: only a drop places it or is refused.
+enum class KeyOutcome { Other, Placed, Refused };
+
 class ControlScheme {
 public:
     virtual ~ControlScheme() = default;
-    // Handles one logical key (already translated through the key bindings).
-    void press(Game& game, KeyCode key) const;
+    // Handles one logical key (already translated through the key bindings), pressed at `now`.
+    KeyOutcome press(Game& game, KeyCode key, uint32_t now) const;
     virtual KeyBlock keys() const = 0;
     // The active piece as each slot of the rotation guide shows it, after the slot over the
     // active-piece display, which shows the piece as it is.
@@ -24,7 +27,7 @@ public:
 
 protected:
     // The scheme's own keys: the drops and turns.
-    virtual void press_own_key(Game& game, KeyCode key) const = 0;
+    virtual KeyOutcome press_own_key(Game& game, KeyCode key, uint32_t now) const = 0;
 };
 
 // Counts toward the keys statistic while the game is not finished.
@@ -40,6 +43,7 @@ struct ControlSchemeKind {
 const std::vector<ControlSchemeKind>& control_schemes();
 const ControlScheme& control_scheme(const Settings& settings);
 
-// A key pressed during play, after the countdown: translated through the bindings and handed
-// to the scheme. Escape never comes here.
-void handle_game_key(Game& game, KeyCode physical);
+// A key pressed during play, after the countdown, at `now`: translated through the bindings,
+// handed to the scheme and kept in the game's recording (all but F2, whose screenshot is no
+// part of the game, and Return, which starts a new one). Escape never comes here.
+KeyOutcome handle_game_key(Game& game, KeyCode physical, uint32_t now);

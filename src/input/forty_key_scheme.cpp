@@ -12,14 +12,15 @@ Turn FortyKeyScheme::turn_of_row(int row) const {
     }
 }
 
-void FortyKeyScheme::press_own_key(Game& game, KeyCode key) const {
+KeyOutcome FortyKeyScheme::press_own_key(Game& game, KeyCode key, uint32_t now) const {
     KeyPosition position;
-    if (!find_key(key, &position)) return;
+    if (!find_key(key, &position)) return KeyOutcome::Other;
     count_key(game);
     const Turn turn = turn_of_row(position.row);
     game.active_piece.turn(turn);
-    if (!drop_active_piece(game, playfield_column(position.column, game.settings.big_mode)))
-        game.active_piece.turn(opposite(turn));
+    if (drop_active_piece(game, playfield_column(position.column, game.settings.big_mode), now)) return KeyOutcome::Placed;
+    game.active_piece.turn(opposite(turn));
+    return KeyOutcome::Refused;
 }
 
 std::vector<Piece> FortyKeyScheme::guide_pieces(const Piece& active) const {

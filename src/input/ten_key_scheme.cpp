@@ -16,18 +16,19 @@ Turn turn_of(KeyCode key) {
 
 }  // namespace
 
-void TenKeyScheme::press_own_key(Game& game, KeyCode key) const {
+KeyOutcome TenKeyScheme::press_own_key(Game& game, KeyCode key, uint32_t now) const {
     KeyPosition position;
     if (find_key(key, &position) && position.row == HOME_ROW) {
         count_key(game);
-        drop_active_piece(game, playfield_column(position.column, game.settings.big_mode));
-        return;
+        const int column = playfield_column(position.column, game.settings.big_mode);
+        return drop_active_piece(game, column, now) ? KeyOutcome::Placed : KeyOutcome::Refused;
     }
     const Turn turn = turn_of(key);
-    if (turn == Turn::None) return;
+    if (turn == Turn::None) return KeyOutcome::Other;
     count_key(game);
     game.active_piece.turn(turn);
     game.play(Sound::Rotate);
+    return KeyOutcome::Other;
 }
 
 std::vector<Piece> TenKeyScheme::guide_pieces(const Piece& active) const {

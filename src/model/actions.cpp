@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
-#include "model/clock.h"
-
 namespace {
 
 void finish(Game& game, uint32_t end) {
     game.finished = true;
     game.end_ticks = end;
+    game.result_pending = true;
     game.play(Sound::Finish);
     if (game.settings.auto_screenshot) game.screenshot_pending = true;
 }
@@ -20,14 +19,14 @@ void hurry(Game& game) {
 
 // Counters and the 40-lines goal for a piece just placed; returns the lines it cleared. A
 // finished game keeps its field and counters frozen.
-int count_drop(Game& game) {
+int count_drop(Game& game, uint32_t now) {
     if (game.finished) return 0;
     game.pieces += 1;
     const int cleared = game.playfield.clear_full_rows();
     game.lines += cleared;
     if (game.settings.game_mode != GameMode::FortyLines) return cleared;
     if (game.lines >= HURRY_LINES && !game.hurry) hurry(game);
-    if (game.lines >= LINES_TO_WIN) finish(game, ticks_now());
+    if (game.lines >= LINES_TO_WIN) finish(game, now);
     return cleared;
 }
 
@@ -47,7 +46,7 @@ int column_clamp(const Game& game, const Piece& piece, int column) {
     return std::clamp(column, mask.axis_column, mask.axis_column + game.playfield.width() - mask.width());
 }
 
-bool drop_active_piece(Game& game, int column) {
+bool drop_active_piece(Game& game, int column, uint32_t now) {
     if (game.settings.music_mode) {
         game.play(Sound::Drop, column, 0);
         return false;
@@ -61,7 +60,7 @@ bool drop_active_piece(Game& game, int column) {
     game.snapshot = before;
     game.can_undo = true;
 
-    const int cleared = count_drop(game);
+    const int cleared = count_drop(game, now);
     shift_new_piece(game);
     game.hold_used = false;
     // The typed column picks the note, so a clamped drop still sounds like its key.

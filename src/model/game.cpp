@@ -13,6 +13,8 @@ void Game::reset() {
     playfield.clear(settings.big_mode);
     randomizer = randomizer_kinds()[settings.randomizer].make();
     restore_pending = false;
+    result_pending = false;
+    recording = Recording{};
     deal_into(active_piece);
     for (int i = 0; i < settings.piece_previews; ++i) deal_into(previews[i]);
     started = finished = hurry = hold_used = screenshot_pending = false;
@@ -27,7 +29,9 @@ void Game::deal_into(Piece& slot) {
         restore_pending = false;
         slot = restore_piece;
     } else {
-        slot.type = randomizer->next(*this);
+        const size_t count = recording.dealt.size();
+        slot.type = count < replayed_deals.size() ? replayed_deals[count] : randomizer->next(*this);
+        recording.dealt.push_back(slot.type);
     }
     slot.spawn(settings.ars);
     last_dealt = slot;

@@ -1,5 +1,6 @@
 // Game: the one record of the program: the settings, the game in progress, its randomizer,
-// the sounds it asked for, and the one-level undo that practice mode offers.
+// the sounds it asked for, the one-level undo that practice mode offers, and the recording
+// that lets the game be played again.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "model/piece.h"
 #include "model/playfield.h"
+#include "model/recording.h"
 #include "model/settings.h"
 #include "model/sound.h"
 #include "placement/placement.h"
@@ -52,6 +54,13 @@ struct Game : Progress {
     bool restore_pending = false;
     Piece restore_piece;
     Piece last_dealt;
+    // Since the last reset; outside the snapshot too, since an undo is one more key of the game.
+    Recording recording;
+    // A game played again deals these in order instead of asking its randomizer, which deals
+    // only when they run out.
+    std::vector<int> replayed_deals;
+    // The game finished since the application last kept its result.
+    bool result_pending = false;
 
     // The default settings and a first deal.
     Game();

@@ -1,6 +1,7 @@
 #include "persist/file_io.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -160,4 +161,26 @@ bool write_new_file(const std::string& path, const std::string& bytes, bool* tak
     ok = close(fd) == 0 && ok;
     if (!ok) unlink(path.c_str());
     return ok;
+}
+
+std::string write_under_new_name(const std::string& base, const std::string& extension, const std::string& bytes) {
+    bool taken = true;
+    for (unsigned n = 1; taken; ++n) {
+        const std::string name = base + (n > 1 ? "_" + std::to_string(n) : "") + extension;
+        if (write_new_file(name, bytes, &taken)) return name;
+    }
+    return "";
+}
+
+bool append_whole(const std::string& path, const std::string& header, const std::string& text) {
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat info;
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX) == 0 && fstat(fd, &info) == 0;
+    if (ok) {
+        const off_t end = info.st_size;
+        ok = write_all_at(fd, end == 0 ? header + text : text, end) && fsync(fd) == 0;
+        if (!ok) ftruncate(fd, end);
+    }
+    return close(fd) == 0 && ok;
 }

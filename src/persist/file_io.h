@@ -1,6 +1,6 @@
 // File input and output that cannot hurt the player's files: reading only regular files with a
-// bound on each line, saving a file whole or not at all, and creating new files without
-// following links or replacing anything.
+// bound on each line, saving a file whole or not at all, adding to the end of a file whole or not
+// at all, and creating new files without following links or replacing anything.
 #pragma once
 
 #include <cstddef>
@@ -28,3 +28,13 @@ bool save_file(const std::string& path, const std::string& text);
 // anything. Sets *taken and returns false when the name is already in use; a file that cannot
 // be written whole is removed.
 bool write_new_file(const std::string& path, const std::string& bytes, bool* taken);
+
+// Writes `bytes` as base + extension, or base + "_2" + extension, "_3", ...: the first name not
+// in use, whatever uses it (a link that leads nowhere too). Returns the name taken, or "" when
+// the file could not be written whole, in which case none is left behind.
+std::string write_under_new_name(const std::string& base, const std::string& extension, const std::string& bytes);
+
+// Adds `text` to the end of the regular file at `path`, made when missing, whole or not at all:
+// a write cut short is taken back. A file still empty gets `header` first. Two games adding at
+// once take turns.
+bool append_whole(const std::string& path, const std::string& header, const std::string& text);

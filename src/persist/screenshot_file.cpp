@@ -58,11 +58,5 @@ std::string encode_bmp(const unsigned char* pixels, int width, int height) {
 }
 
 std::string write_screenshot(const std::string& bmp, const std::string& base) {
-    if (bmp.empty()) return "";
-    bool taken = true;
-    for (unsigned n = 1; taken; ++n) {
-        const std::string name = base + (n > 1 ? "_" + std::to_string(n) : "") + ".bmp";
-        if (write_new_file(name, bmp, &taken)) return name;
-    }
-    return "";
+    return bmp.empty() ? "" : write_under_new_name(base, ".bmp", bmp);
 }

@@ -57,7 +57,7 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
             const Progress before = game;
             // Restarting wipes the game, so the monkey seldom does it, unless nothing fits any more.
             const bool restart = idle > 40 || below(300) == 0;
-            handle_game_key(game, restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400));
+            handle_game_key(game, restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400), press);
             ASSERT_TRUE(sound(game)) << "round " << round << ", press " << press;
             ASSERT_LE(game.keys, before.keys + 1);
             finishes += game.finished && !before.finished;

@@ -114,7 +114,7 @@ private:
         } else {
             begin_play();
             if (verb == "keys") {
-                for (KeyCode key : keys_of(rest)) handle_game_key(game_, key);
+                for (KeyCode key : keys_of(rest)) handle_game_key(game_, key, clock_.now);
             } else if (verb == "deal") {
                 game_.deal_into(game_.active_piece);
             } else if (verb == "active" && list.size() == 2) {

@@ -1,0 +1,118 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "persist/records_file.h"
+#include "persist/replay_file.h"
+#include "render/layout.h"
+#include "stats/key_analysis.h"
+#include "stats/records_report.h"
+
+namespace {
+
+std::string absolute(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path made = std::filesystem::absolute(path, error);
+    return error ? path : made.string();
+}
+
+// Every replay in the game's folder, in name order.
+std::vector<std::string> replays_here() {
+    std::vector<std::string> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(".", error))
+        if (entry.path().extension() == REPLAY_EXTENSION) found.push_back(entry.path().filename().string());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+int fail(std::FILE* err, const std::string& why) {
+    std::fprintf(err, "tapfall: %s\n", why.c_str());
+    return 2;
+}
+
+}  // namespace
+
+Command parse_command_line(const std::vector<std::string>& arguments) {
+    Command command;
+    const auto error = [&command](const std::string& why) {
+        command.error = why;
+        return command;
+    };
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool first = i == 0;
+        const bool has_value = i + 1 < arguments.size();
+        if (argument == "--help" && first && arguments.size() == 1) {
+            command.kind = CommandKind::Help;
+        } else if (argument == "--version" && first && arguments.size() == 1) {
+            command.kind = CommandKind::Version;
+        } else if (argument == "--replay" && first) {
+            if (!has_value || arguments.size() > 2) return error("--replay takes one replay file");
+            command.kind = CommandKind::Replay;
+            command.replay = absolute(arguments[++i]);
+        } else if (argument == "--records" && first) {
+            command.kind = CommandKind::Records;
+        } else if (argument == "--chart" && command.kind == CommandKind::Records && command.chart.empty()) {
+            if (!has_value) return error("--chart takes a file to write the chart to");
+            command.chart = absolute(arguments[++i]);
+        } else if (argument == "--keys" && first) {
+            command.kind = CommandKind::Keys;
+        } else if (command.kind == CommandKind::Keys && !argument.empty() && argument[0] != '-') {
+            command.replays.push_back(absolute(argument));
+        } else {
+            return error("cannot follow '" + argument + "' here (try --help)");
+        }
+    }
+    return command;
+}
+
+std::string usage_text() {
+    return "Usage: tapfall [--replay FILE | --records [--chart FILE] | --keys [REPLAY...] | --help | --version]\n"
+           "\n"
+           "With no option the game starts.\n"
+           "  --replay FILE    play a recorded game again in the window, at its own pace; Escape leaves\n"
+           "  --records        print the personal bests and the trend of the kind of game played most\n"
+           "  --chart FILE     with --records: also write that kind's results over time as an SVG picture\n"
+           "  --keys [REPLAY...]  print, for every key, how long after a piece's arrival it came and how\n"
+           "                   often its drop was refused; by default over every replay in the game's folder\n"
+           "  --help           print this help\n"
+           "  --version        print the version\n"
+           "\n"
+           "Finished games are kept in TapFall-records.csv, and each as a .replay file beside its\n"
+           "screenshot, in the game's folder.\n";
+}
+
+int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
+    switch (command.kind) {
+        case CommandKind::Help: std::fputs(usage_text().c_str(), out); return 0;
+        case CommandKind::Version: std::fprintf(out, "tapfall %s\n", layout::VERSION); return 0;
+        case CommandKind::Records: {
+            const std::vector<Record> records = read_records();
+            if (!command.chart.empty()) {
+                std::ofstream chart(command.chart, std::ios::binary | std::ios::trunc);
+                if (!(chart << records_chart(records)) || !chart.flush())
+                    return fail(err, "cannot write the chart to " + command.chart);
+            }
+            std::fputs(records_report(records).c_str(), out);
+            return 0;
+        }
+        case CommandKind::Keys: {
+            const std::vector<std::string> files = command.replays.empty() ? replays_here() : command.replays;
+            if (files.empty()) return fail(err, "no replay to read: finish a game first");
+            std::vector<KeyStats> keys;
+            for (const std::string& file : files) {
+                const std::optional<Replay> replay = read_replay(file);
+                if (!replay) return fail(err, "cannot read " + file + " as a replay");
+                analyse_replay(*replay, keys);
+            }
+            std::fprintf(out, "%zu %s\n", files.size(), files.size() == 1 ? "game" : "games");
+            std::fputs(keys_report(keys).c_str(), out);
+            return 0;
+        }
+        default: return 0;
+    }
+}

@@ -1,0 +1,143 @@
+#include "persist/records_file.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "input/control_scheme.h"
+#include "model/game.h"
+#include "options/options.h"
+#include "persist/file_io.h"
+#include "placement/placement.h"
+#include "randomizers/randomizer.h"
+
+const char* const RECORDS_FILE_NAME = "TapFall-records.csv";
+const char* const RECORDS_HEADER =
+    "date,mode,control scheme,randomizer,placement system,big mode,practice mode,result,time,pieces,lines,keys,"
+    "pieces per minute,keys per piece\n";
+
+namespace {
+
+constexpr int COLUMNS = 14;
+
+std::string fixed(double value, int decimals) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::vector<std::string> split(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream stream(line);
+    for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
+    if (!line.empty() && line.back() == ',') fields.emplace_back();
+    return fields;
+}
+
+// A whole field of digits, or nothing.
+std::optional<long> whole_number(const std::string& text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::strtol(text.c_str(), nullptr, 10);
+}
+
+// Seconds with exactly three decimals, as the line writes them, in milliseconds.
+std::optional<uint32_t> milliseconds(const std::string& text) {
+    const size_t point = text.find('.');
+    if (point == std::string::npos || text.size() - point != 4) return std::nullopt;
+    const auto seconds = whole_number(text.substr(0, point));
+    const auto thousandths = whole_number(text.substr(point + 1));
+    if (!seconds || !thousandths) return std::nullopt;
+    return uint32_t(*seconds * 1000 + *thousandths);
+}
+
+std::optional<bool> flag(const std::string& text) {
+    if (text == "TRUE") return true;
+    if (text == "FALSE") return false;
+    return std::nullopt;
+}
+
+// "2026-12-07 14:05:09", digits where digits go.
+bool is_date(const std::string& text) {
+    const std::string shape = "0000-00-00 00:00:00";
+    if (text.size() != shape.size()) return false;
+    for (size_t i = 0; i < shape.size(); ++i)
+        if (shape[i] == '0' ? !std::isdigit(static_cast<unsigned char>(text[i])) : text[i] != shape[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string Record::result() const { return forty_lines() ? fixed(time_ms / 1000.0, 3) : std::to_string(lines); }
+
+Record record_of(const Game& game, std::time_t when) {
+    Record record;
+    char date[32] = "";
+    if (const std::tm* local = std::localtime(&when)) std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", local);
+    const Settings& settings = game.settings;
+    record.date = date;
+    record.game_mode = game_mode_names(settings.game_mode).file_value;
+    record.control_scheme = control_schemes()[settings.control_scheme].name;
+    record.randomizer = randomizer_kinds()[settings.randomizer].name;
+    record.placement_system = placement_systems()[settings.placement_system].name;
+    record.big_mode = settings.big_mode;
+    record.practice_mode = settings.practice_mode;
+    record.time_ms = game.end_ticks - game.start_ticks;
+    record.pieces = game.pieces;
+    record.lines = game.lines;
+    record.keys = game.keys;
+    return record;
+}
+
+std::string record_line(const Record& r) {
+    const double minutes = r.time_ms / 60000.0;
+    const std::string pieces_per_minute = fixed(r.time_ms == 0 ? 0 : r.pieces / minutes, 2);
+    const std::string keys_per_piece = fixed(r.pieces == 0 ? 0 : double(r.keys) / r.pieces, 2);
+    const char* big = r.big_mode ? "TRUE" : "FALSE";
+    const char* practice = r.practice_mode ? "TRUE" : "FALSE";
+    return r.date + "," + r.game_mode + "," + r.control_scheme + "," + r.randomizer + "," + r.placement_system + "," +
+           big + "," + practice + "," + r.result() + "," + fixed(r.time_ms / 1000.0, 3) + "," +
+           std::to_string(r.pieces) + "," + std::to_string(r.lines) + "," + std::to_string(r.keys) + "," +
+           pieces_per_minute + "," + keys_per_piece;
+}
+
+std::optional<Record> parse_record(const std::string& line) {
+    const std::vector<std::string> f = split(line);
+    if (f.size() != COLUMNS || !is_date(f[0])) return std::nullopt;
+    Record r;
+    r.date = f[0];
+    r.game_mode = f[1];
+    r.control_scheme = f[2];
+    r.randomizer = f[3];
+    r.placement_system = f[4];
+    const bool known = (r.forty_lines() || r.game_mode == "2Minutes") && find_kind(control_schemes(), f[2]) >= 0 &&
+                       find_kind(randomizer_kinds(), f[3]) >= 0 && find_kind(placement_systems(), f[4]) >= 0;
+    const auto big = flag(f[5]), practice = flag(f[6]);
+    const auto time = milliseconds(f[8]);
+    const auto pieces = whole_number(f[9]), lines = whole_number(f[10]), keys = whole_number(f[11]);
+    if (!known || !big || !practice || !time || !pieces || !lines || !keys) return std::nullopt;
+    r.big_mode = *big;
+    r.practice_mode = *practice;
+    r.time_ms = *time;
+    r.pieces = int(*pieces);
+    r.lines = int(*lines);
+    r.keys = int(*keys);
+    // The columns worked out from the others must agree with them, or the line was changed.
+    if (record_line(r) != line) return std::nullopt;
+    return r;
+}
+
+bool append_record(const Record& record, const std::string& path) {
+    return append_whole(path, RECORDS_HEADER, record_line(record) + "\n");
+}
+
+std::vector<Record> read_records(const std::string& path) {
+    std::vector<Record> records;
+    std::FILE* file = open_regular_file(path);
+    if (!file) return records;
+    for (std::string line; read_line(file, &line);)
+        if (const auto record = parse_record(line)) records.push_back(*record);
+    std::fclose(file);
+    return records;
+}

@@ -1,0 +1,44 @@
+// The records file: one line for every finished game, added to "TapFall-records.csv" beside the
+// settings file. The first line names the columns; every other line is one game. A line that
+// does not read as a game, damaged or written by something else, is skipped.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Game;
+
+extern const char* const RECORDS_FILE_NAME;
+extern const char* const RECORDS_HEADER;
+
+struct Record {
+    std::string date;  // local time, "2026-12-07 14:05:09"
+    std::string game_mode;  // as the settings file stores it: "40Lines" or "2Minutes"
+    std::string control_scheme;
+    std::string randomizer;
+    std::string placement_system;
+    bool big_mode = false;
+    bool practice_mode = false;
+    uint32_t time_ms = 0;
+    int pieces = 0;
+    int lines = 0;
+    int keys = 0;
+
+    bool forty_lines() const { return game_mode == "40Lines"; }
+    // What the mode is played for: the time of a 40-lines game, the lines of a two-minute one.
+    std::string result() const;
+};
+
+// The finished game as its record, dated `when`.
+Record record_of(const Game& game, std::time_t when);
+// The line without its line feed.
+std::string record_line(const Record& record);
+std::optional<Record> parse_record(const std::string& line);
+
+// A file that cannot be written is skipped, like a screenshot.
+bool append_record(const Record& record, const std::string& path = RECORDS_FILE_NAME);
+// The games in the order they were added; none when the file is missing or unreadable.
+std::vector<Record> read_records(const std::string& path = RECORDS_FILE_NAME);

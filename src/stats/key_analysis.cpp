@@ -1,0 +1,70 @@
+#include "stats/key_analysis.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+
+#include "input/replay_feed.h"
+#include "model/actions.h"
+
+double KeyStats::mean_wait() const {
+    return waits.empty() ? 0 : std::accumulate(waits.begin(), waits.end(), 0.0) / double(waits.size());
+}
+
+double KeyStats::median_wait() const {
+    if (waits.empty()) return 0;
+    std::vector<uint32_t> sorted = waits;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t middle = sorted.size() / 2;
+    return sorted.size() % 2 ? sorted[middle] : (double(sorted[middle - 1]) + sorted[middle]) / 2;
+}
+
+void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys) {
+    Game game;
+    game.settings = replay.settings;
+    game.replayed_deals = replay.recording.dealt;
+    game.reset();
+    start_play(game, 0);
+    uint32_t arrival = 0;
+    ReplayFeed feed(replay.recording.keys);
+    const auto watch = [&](const TimedKey& pressed, KeyOutcome outcome, const Game& after) {
+        if (after.finished && pressed.at > after.end_ticks - after.start_ticks) return;
+        auto found = std::find_if(keys.begin(), keys.end(), [&](const KeyStats& k) { return k.key == pressed.key; });
+        if (found == keys.end()) found = keys.insert(keys.end(), KeyStats{pressed.key, 0, 0, 0, {}});
+        found->presses += 1;
+        found->waits.push_back(pressed.at - arrival);
+        found->drops += outcome != KeyOutcome::Other;
+        found->refused += outcome == KeyOutcome::Refused;
+        const KeyCode logical = after.settings.key_bindings.translate(pressed.key);
+        if (outcome == KeyOutcome::Placed || logical == KEY_SPACE || logical == KEY_BACKSPACE) arrival = pressed.at;
+    };
+    feed.feed(game, std::max(feed.last_key_at(), TWO_MINUTES_MS), watch);
+}
+
+std::vector<KeyStats> slowest_first(std::vector<KeyStats> keys) {
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const KeyStats& a, const KeyStats& b) { return a.mean_wait() > b.mean_wait(); });
+    return keys;
+}
+
+std::string key_name(KeyCode key) {
+    switch (key) {
+        case KEY_BACKSPACE: return "Backspace";
+        case KEY_SPACE: return "Space";
+        default: return key > ' ' && key < 127 ? std::string(1, char(key)) : "key " + std::to_string(key);
+    }
+}
+
+std::string keys_report(const std::vector<KeyStats>& keys) {
+    if (keys.empty()) return "No keys were pressed in these games.\n";
+    std::string text = "key        presses  mean ms  median ms  refused drops\n";
+    for (const KeyStats& k : slowest_first(keys)) {
+        char refused[32] = "-";
+        if (k.drops > 0) std::snprintf(refused, sizeof refused, "%d of %d", k.refused, k.drops);
+        char line[128];
+        std::snprintf(line, sizeof line, "%-10s %7d %8.0f %10.0f  %s\n", key_name(k.key).c_str(), k.presses,
+                      k.mean_wait(), k.median_wait(), refused);
+        text += line;
+    }
+    return text;
+}

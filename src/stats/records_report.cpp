@@ -1,0 +1,145 @@
+#include "stats/records_report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr size_t LAST_GAMES = 10;
+
+double value(const Record& record) { return record.forty_lines() ? record.time_ms / 1000.0 : record.lines; }
+
+std::string describe(const RecordKind& kind) {
+    return kind.game_mode + ", " + kind.control_scheme + ", " + kind.randomizer + ", " + kind.placement_system +
+           (kind.big_mode ? ", big" : "");
+}
+
+std::string with_unit(const Record& record) { return record.result() + (record.forty_lines() ? " s" : " lines"); }
+
+struct KindGames {
+    RecordKind kind;
+    std::vector<Record> games;
+};
+
+std::vector<KindGames> by_kind(const std::vector<Record>& records) {
+    std::vector<KindGames> kinds;
+    for (const Record& record : records) {
+        const RecordKind kind = kind_of(record);
+        auto found = std::find_if(kinds.begin(), kinds.end(), [&](const KindGames& k) { return k.kind == kind; });
+        if (found == kinds.end()) found = kinds.insert(kinds.end(), {kind, {}});
+        found->games.push_back(record);
+    }
+    return kinds;
+}
+
+// The first of the kinds with the most games.
+const KindGames* most_played(const std::vector<KindGames>& kinds) {
+    const KindGames* most = nullptr;
+    for (const KindGames& kind : kinds)
+        if (!most || kind.games.size() > most->games.size()) most = &kind;
+    return most;
+}
+
+std::string format(const char* pattern, double number) {
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, number);
+    return text;
+}
+
+}  // namespace
+
+bool RecordKind::operator==(const RecordKind& other) const {
+    return game_mode == other.game_mode && control_scheme == other.control_scheme && randomizer == other.randomizer &&
+           placement_system == other.placement_system && big_mode == other.big_mode;
+}
+
+RecordKind kind_of(const Record& r) {
+    return {r.game_mode, r.control_scheme, r.randomizer, r.placement_system, r.big_mode};
+}
+
+bool better(const Record& a, const Record& b) { return a.forty_lines() ? a.time_ms < b.time_ms : a.lines > b.lines; }
+
+double trend_per_game(const std::vector<Record>& records) {
+    const double n = double(records.size());
+    if (records.size() < 2) return 0;
+    double mean_x = (n - 1) / 2, mean_y = 0;
+    for (const Record& record : records) mean_y += value(record) / n;
+    double covariance = 0, variance = 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        covariance += (double(i) - mean_x) * (value(records[i]) - mean_y);
+        variance += (double(i) - mean_x) * (double(i) - mean_x);
+    }
+    return covariance / variance;
+}
+
+std::string records_report(const std::vector<Record>& records) {
+    if (records.empty()) return "No finished games are recorded yet.\n";
+    std::string text = "Personal bests (practice games do not count):\n";
+    const std::vector<KindGames> kinds = by_kind(records);
+    for (const KindGames& kind : kinds) {
+        const Record* best = nullptr;
+        for (const Record& game : kind.games)
+            if (!game.practice_mode && (!best || better(game, *best))) best = &game;
+        text += "  " + describe(kind.kind) + ": ";
+        text += best ? with_unit(*best) + " on " + best->date + "\n" : "practice games only\n";
+    }
+    const KindGames& most = *most_played(kinds);
+    const size_t shown = std::min(LAST_GAMES, most.games.size());
+    const std::vector<Record> last(most.games.end() - long(shown), most.games.end());
+    text += "\nMost played: " + describe(most.kind) + ", " + std::to_string(most.games.size()) + " games. The last " +
+            std::to_string(shown) + ":\n";
+    for (const Record& game : last) text += "  " + game.date + "  " + with_unit(game) + (game.practice_mode ? " (practice)\n" : "\n");
+    if (shown >= 2) {
+        const double trend = trend_per_game(last);
+        const bool forty = most.kind.game_mode == "40Lines";
+        const bool improving = forty ? trend < 0 : trend > 0;
+        const std::string amount = forty ? format("%.2f s", std::abs(trend)) : format("%.2f lines", std::abs(trend));
+        text += std::string("Trend: ") + (trend == 0 ? "level" : improving ? "better by " + amount + " a game"
+                                                                           : "worse by " + amount + " a game") + "\n";
+    }
+    return text;
+}
+
+std::string records_chart(const std::vector<Record>& records) {
+    const std::vector<KindGames> kinds = by_kind(records);
+    const KindGames* most = most_played(kinds);
+    const double width = 640, height = 360, left = 70, right = 20, top = 40, bottom = 50;
+    const auto n = [](double number) { return format("%.1f", number); };
+    const auto text_at = [&](double x, double y, const std::string& what, const char* anchor = "start") {
+        return "<text x=\"" + n(x) + "\" y=\"" + n(y) + "\" fill=\"#c0c0c0\" text-anchor=\"" + anchor + "\">" + what +
+               "</text>\n";
+    };
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(width) + "\" height=\"" + n(height) +
+                      "\" font-family=\"DejaVu Sans Mono, monospace\" font-size=\"12\">\n"
+                      "<rect width=\"100%\" height=\"100%\" fill=\"#101018\"/>\n";
+    if (!most) return svg + text_at(20, 30, "No finished games are recorded yet.") + "</svg>\n";
+
+    const bool forty = most->kind.game_mode == "40Lines";
+    const std::vector<Record>& games = most->games;
+    double low = value(games[0]), high = low;
+    for (const Record& game : games) {
+        low = std::min(low, value(game));
+        high = std::max(high, value(game));
+    }
+    if (high - low < 1) high = low + 1;
+    const double plot_width = width - left - right, plot_height = height - top - bottom, base = height - bottom;
+    const size_t count = games.size();
+    const auto x_of = [&](size_t i) { return left + (count == 1 ? plot_width / 2 : plot_width * i / (count - 1)); };
+    const auto y_of = [&](double v) { return top + plot_height * (high - v) / (high - low); };
+
+    svg += text_at(left, 24, describe(most->kind) + (forty ? ": time in seconds" : ": lines"));
+    svg += "<polyline fill=\"none\" stroke=\"#808080\" points=\"" + n(left) + "," + n(top) + " " + n(left) + "," +
+           n(base) + " " + n(width - right) + "," + n(base) + "\"/>\n";
+    for (double v : {low, (low + high) / 2, high}) svg += text_at(left - 6, y_of(v) + 4, format(forty ? "%.1f" : "%.0f", v), "end");
+    svg += text_at(left, base + 18, games.front().date.substr(0, 10));
+    svg += text_at(width - right, base + 18, games.back().date.substr(0, 10), "end");
+    svg += "<polyline fill=\"none\" stroke=\"#40ffc0\" stroke-width=\"2\" points=\"";
+    for (size_t i = 0; i < count; ++i) svg += n(x_of(i)) + "," + n(y_of(value(games[i]))) + " ";
+    svg += "\"/>\n";
+    // Practice games in another colour: their results may have been helped by undo.
+    for (size_t i = 0; i < count; ++i)
+        svg += "<circle cx=\"" + n(x_of(i)) + "\" cy=\"" + n(y_of(value(games[i]))) + "\" r=\"3\" fill=\"" +
+               (games[i].practice_mode ? "#0080ff" : "#40ffc0") + "\"/>\n";
+    return svg + "</svg>\n";
+}

@@ -1,0 +1,127 @@
+// Games played through the game's own loop and input with random keys in frames of uneven
+// length, then kept as replay text, read back and played again in frames paced differently:
+// every mode that finishes, scheme, randomizer and placement system, with hold, undo and
+// rebound keys. The game played again must end exactly as the game played.
+#include "input/replay_feed.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/game_loop.h"
+#include "model/actions.h"
+#include "options/options.h"
+#include "persist/replay_file.h"
+#include "persist/settings_file.h"
+#include "randomizers/randomizer.h"
+#include "support/seams.h"
+
+namespace {
+
+const std::string KEYS = "1234567890qwertyuiopasdfghjkl;zxcvbnm,./  \b";
+
+class Replays : public ::testing::Test {
+protected:
+    // Plays frames until `done`, each 16 ms and a few more, `jitter` deciding how many.
+    void play(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, unsigned jitter) {
+        std::mt19937 pace(jitter);
+        run_game_loop(game, {input, [](Game&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
+    }
+
+    FakeClock clock{5000};
+    std::mt19937 random{7};
+};
+
+}  // namespace
+
+TEST_F(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
+    set_random_source([this] { return int(random() & 0x7fffffff); });
+    int finished = 0, forty_lines_finished = 0, undone = 0, held = 0, refused = 0;
+    for (int combination = 0; combination < 75; ++combination) {
+        Game live;
+        Settings& settings = live.settings;
+        settings.control_scheme = combination % 3;
+        settings.randomizer = combination / 3 % 5;
+        settings.placement_system = combination / 15;
+        settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
+        settings.practice_mode = combination % 4 < 2;
+        settings.big_mode = combination % 7 == 0;
+        settings.key_bindings.keys[10] = 's';  // a plays as s
+        apply_randomizer_limits(settings);
+        live.reset();
+        // A key in about every third frame, and some after the end, which still drop pieces. I
+        // pieces set upright in every column in turn finish a 40-lines game.
+        const bool stands_up = settings.randomizer == find_kind(randomizer_kinds(), "I-Cheat");
+        const std::string upright = settings.control_scheme == 0 ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
+        size_t next_upright = 0;
+        uint32_t stop = UINT32_MAX;
+        const uint32_t begin = clock.now;
+        std::mt19937 keys(combination);
+        play(live, [&](Game& g, uint32_t now) {
+            if (g.finished && stop == UINT32_MAX) stop = now + 200;
+            if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
+            std::vector<SDL_Event> events;
+            for (unsigned k = keys() % 9; k < 3; ++k) {
+                SDL_Event event{};
+                event.type = SDL_KEYDOWN;
+                const bool upright_key = stands_up && keys() % 10 != 0;
+                event.key.keysym.sym = SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
+                events.push_back(event);
+            }
+            return read_game_input(g, now, [&](SDL_Event* event) {
+                if (events.empty()) return 0;
+                *event = events.front();
+                events.erase(events.begin());
+                return 1;
+            });
+        }, combination);
+
+        const std::optional<Replay> replay = parse_replay(replay_text(live));
+        ASSERT_TRUE(replay);
+        Game again;
+        again.settings = replay->settings;
+        again.replayed_deals = replay->recording.dealt;
+        again.reset();
+        ReplayFeed feed(replay->recording.keys);
+        play(again, [&](Game& g, uint32_t now) {
+            const bool over = feed.done() && (g.finished || settings.game_mode == GameMode::FortyLines);
+            if (over) return InputResult::LeaveGame;
+            feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) { refused += outcome == KeyOutcome::Refused; });
+            return InputResult::Continue;
+        }, combination + 100);
+
+        SCOPED_TRACE(replay_text(live));
+        EXPECT_EQ(settings_text(live.settings), settings_text(again.settings));
+        EXPECT_EQ(live.recording.dealt, again.recording.dealt);
+        ASSERT_EQ(live.recording.keys.size(), again.recording.keys.size());
+        for (size_t i = 0; i < live.recording.keys.size(); ++i) {
+            EXPECT_EQ(live.recording.keys[i].at, again.recording.keys[i].at);
+            EXPECT_EQ(live.recording.keys[i].key, again.recording.keys[i].key);
+        }
+        for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
+            for (int row = 0; row < PLAYFIELD_ROWS; ++row)
+                ASSERT_EQ(live.playfield.cell(column, row), again.playfield.cell(column, row));
+        EXPECT_EQ(live.active_piece.type, again.active_piece.type);
+        EXPECT_EQ(live.hold_piece.type, again.hold_piece.type);
+        EXPECT_EQ(live.finished, again.finished);
+        if (live.finished) {
+            EXPECT_EQ(live.end_ticks - live.start_ticks, again.end_ticks - again.start_ticks);
+        }
+        EXPECT_EQ(live.lines, again.lines);
+        EXPECT_EQ(live.pieces, again.pieces);
+        EXPECT_EQ(live.keys, again.keys);
+        finished += live.finished;
+        forty_lines_finished += live.finished && settings.game_mode == GameMode::FortyLines;
+        for (const TimedKey& key : live.recording.keys) {
+            undone += key.key == '\b' && settings.practice_mode;
+            held += key.key == ' ' && settings.hold_allowed;
+        }
+    }
+    set_random_source(nullptr);
+    // The games must have been what this test says they were.
+    EXPECT_GT(finished, 40);
+    EXPECT_GT(forty_lines_finished, 3);
+    EXPECT_GT(undone, 100);
+    EXPECT_GT(held, 100);
+    EXPECT_GT(refused, 100);
+}
