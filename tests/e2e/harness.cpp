@@ -142,12 +142,13 @@ GameTest::~GameTest() {
     fs::remove_all(temp_);
 }
 
-void GameTest::start(const std::string& program, const Environment& changes) {
+void GameTest::start(const std::string& program, const Environment& changes, const std::vector<std::string>& arguments) {
     if (game_ > 0 && !status_) end(game_);
     Environment environment = {{"DISPLAY", display_}, {"SDL_AUDIODRIVER", "dummy"}, {"WAYLAND_DISPLAY", std::nullopt}};
     for (const auto& [name, value] : changes) environment[name] = value;
-    game_ = spawn({program.empty() ? (folder / "tapfall").string() : program}, environment, temp_,
-                  temp_ / "stderr.txt");
+    std::vector<std::string> argv = {program.empty() ? (folder / "tapfall").string() : program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    game_ = spawn(argv, environment, temp_, temp_ / "stderr.txt");
     status_.reset();
     window_ = 0;
 }

@@ -72,7 +72,8 @@ protected:
     fs::path folder;  // the copy of build/bin, in a temporary folder of its own
     void write_settings(const std::string& text) const { std::ofstream(folder / "TapFall.ini") << text; }
     // Starts the program (empty: the copy by its absolute path) from the copy's parent folder.
-    void start(const std::string& program = "", const Environment& environment = {});
+    void start(const std::string& program = "", const Environment& environment = {},
+               const std::vector<std::string>& arguments = {});
     std::optional<int> wait_for_exit(Milliseconds timeout = Milliseconds(5000));
     std::string error_output() const { return read_file(temp_ / "stderr.txt"); }
 

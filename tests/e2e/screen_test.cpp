@@ -96,6 +96,25 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     const Area time{layout::STATISTIC_X, layout::TIMER_Y, 80, 16}, lines{layout::STATISTIC_X, layout::LINES_Y, 80, 16};
     EXPECT_TRUE(has_colour(result->second, time, RESULT));
     EXPECT_TRUE(has_colour(result->second, lines, FINISHED));
+
+    // The game's record: a hold, the held minus key's drop and the hundred drops.
+    const std::string seconds = std::regex_replace(result->first, std::regex(R"(.*_(\d+)_(\d{3})s\.bmp)"), "$1.$2");
+    const std::regex record(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,)" + seconds +
+                            "," + seconds + R"(,101,40,102,\d+\.\d\d,1\.01\n)");
+    const std::string records = read_file(folder / "TapFall-records.csv");
+    EXPECT_TRUE(std::regex_match(records.substr(records.find('\n') + 1), record)) << records;
+    // Its replay, under the screenshot's name, played again: the same result.
+    const fs::path replay = folder / fs::path(result->first).replace_extension(".replay");
+    ASSERT_TRUE(fs::exists(replay));
+    start("", {}, {"--replay", replay.string()});
+    ASSERT_TRUE(wait_for([&](const Image& frame) { return has_colour(frame, time, RESULT); }, Milliseconds(20000)));
+    type({"F2"});
+    const auto again = take_bmp();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(0, differing(again->second, {0, 0, layout::FIELD_X, layout::WINDOW_HEIGHT}, result->second));
+    type({"Escape"});
+    EXPECT_EQ(0, wait_for_exit());
+    EXPECT_EQ(records, read_file(folder / "TapFall-records.csv"));
 }
 
 // Centre-aligned, the upright I in the upper row's slot stands one cell in, and the slot's axis

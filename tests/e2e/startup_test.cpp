@@ -62,3 +62,14 @@ TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
         for (const std::string& file : c.missing) fs::rename(folder / (file + ".gone"), folder / file);
     }
 }
+
+// A command line it cannot follow opens no window, even where there is no display to open one.
+TEST_F(StartUp, ACommandLineItCannotFollowEndsWithStatusTwoAndOneLine) {
+    for (const auto& [arguments, message] :
+         {std::pair<std::vector<std::string>, std::string>{{"--frobnicate"}, "tapfall: cannot follow '--frobnicate' here (try --help)\n"},
+          {{"--replay", "nothing.replay"}, "tapfall: cannot read " + (folder / "../nothing.replay").lexically_normal().string() + " as a replay\n"}}) {
+        start("", {{"DISPLAY", std::nullopt}}, arguments);
+        EXPECT_EQ(wait_for_exit(), 2);
+        EXPECT_EQ(error_output(), message);
+    }
+}
