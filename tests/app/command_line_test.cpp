@@ -1,0 +1,70 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+// What a command prints, to standard output and to standard error, and its exit status.
+struct Printed {
+    std::string out, err;
+    int status;
+};
+
+Printed run(const std::vector<std::string>& arguments) {
+    const Command command = parse_command_line(arguments);
+    if (!command.error.empty()) return {"", command.error, 2};
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const int status = run_text_command(command, out, err);
+    const auto text = [](std::FILE* file) {
+        std::string read(size_t(std::ftell(file)), '\0');
+        std::rewind(file);
+        read.resize(std::fread(read.data(), 1, read.size(), file));
+        std::fclose(file);
+        return read;
+    };
+    return {text(out), text(err), status};
+}
+
+}  // namespace
+
+TEST(CommandLine, ReadsItsOptionsAndRefusesWhatItCannotFollow) {
+    EXPECT_EQ(CommandKind::Play, parse_command_line({}).kind);
+    const Command keys = parse_command_line({"--keys", "a.replay", "/b.replay"});
+    EXPECT_EQ(CommandKind::Keys, keys.kind);
+    EXPECT_EQ((std::vector<std::string>{(std::filesystem::current_path() / "a.replay").string(), "/b.replay"}),
+              keys.replays);
+    EXPECT_EQ("/c.svg", parse_command_line({"--records", "--chart", "/c.svg"}).chart);
+    EXPECT_EQ("/d.replay", parse_command_line({"--replay", "/d.replay"}).replay);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--replay"}, {"--replay", "a", "b"}, {"--chart", "c.svg"}, {"--records", "--chart"},
+          {"--records", "--chart", "a", "--chart", "b"}, {"--keys", "--records"}, {"--help", "--version"}, {"-x"}, {"play"}})
+        EXPECT_NE("", parse_command_line(wrong).error) << wrong[0];
+    EXPECT_EQ("cannot follow '-x' here (try --help)", parse_command_line({"-x"}).error);
+}
+
+TEST(CommandLine, PrintsWithoutAWindowAndSaysInOneLineWhatItCannotRead) {
+    const TempDir dir;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    EXPECT_EQ(std::string("tapfall ") + TAPFALL_VERSION + "\n", run({"--version"}).out);
+    EXPECT_EQ(0u, run({"--help"}).out.find("Usage: tapfall ["));
+    const Printed records = run({"--records", "--chart", "chart.svg"});
+    EXPECT_EQ("No finished games are recorded yet.\n", records.out);
+    EXPECT_EQ(0u, dir.read("chart.svg").find("<svg"));
+    EXPECT_EQ(2, run({"--records", "--chart", "no folder/chart.svg"}).status);
+    EXPECT_EQ("tapfall: no replay to read: finish a game first\n", run({"--keys"}).err);
+    dir.write("bad.replay", "#TapFall replay 1\npress=x\n");
+    const Printed bad = run({"--keys", "bad.replay"});
+    EXPECT_EQ(2, bad.status);
+    EXPECT_EQ("tapfall: cannot read " + dir.file("bad.replay") + " as a replay\n", bad.err);
+    std::filesystem::remove(dir.file("bad.replay"));
+    dir.write("good.replay", "#TapFall replay 1\n");
+    EXPECT_EQ("1 game\nNo keys were pressed in these games.\n", run({"--keys"}).out);
+    std::filesystem::current_path(previous);
+}

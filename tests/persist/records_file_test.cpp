@@ -1,0 +1,61 @@
+#include "persist/records_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/game.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const std::string FORTY = "2026-12-07 14:05:09,40Lines,40-Key,I-Cheat,Center-aligned,TRUE,FALSE,45.123,45.123,101,40,102,134.30,1.01";
+const std::string TWO = "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,130,52,260,65.00,2.00";
+
+}  // namespace
+
+TEST(RecordsFile, AFinishedGameIsOneLineThatReadsBackAsItself) {
+    setenv("TZ", "UTC", 1);
+    Game game;
+    game.settings.control_scheme = 1;
+    game.settings.randomizer = 3;
+    game.settings.placement_system = 1;
+    game.settings.big_mode = true;
+    game.start_ticks = 4000000000u;
+    game.end_ticks = game.start_ticks + 45123;  // across the clock's wrap
+    game.pieces = 101;
+    game.lines = 40;
+    game.keys = 102;
+    const Record record = record_of(game, 1796652309);
+    EXPECT_EQ(FORTY, record_line(record));
+    EXPECT_EQ(FORTY, record_line(*parse_record(FORTY)));
+    EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
+    EXPECT_EQ("52", parse_record(TWO)->result());
+    // A line that is not whole, or that something changed, is no record.
+    for (const std::string& line :
+         {FORTY.substr(0, 80), FORTY + ",", "x" + FORTY, TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
+          std::string("2026-12-07 14:05:09,Endless") + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery" +
+          FORTY.substr(43), std::string(RECORDS_HEADER).substr(0, std::string(RECORDS_HEADER).size() - 1)})
+        EXPECT_FALSE(parse_record(line)) << line;
+}
+
+TEST(RecordsFile, LinesAreAddedWholeOrNotAtAllAndForeignLinesAreSkipped) {
+    const TempDir dir;
+    const std::string path = dir.file("records.csv");
+    const Record forty = *parse_record(FORTY), two = *parse_record(TWO);
+    EXPECT_TRUE(append_record(forty, path));
+    dir.write("foreign.csv", "a,b\n" + TWO + "\n");
+    {
+        FileSizeLimit full_disk(std::filesystem::file_size(path) + 10);
+        EXPECT_FALSE(append_record(two, path));
+    }
+    EXPECT_TRUE(append_record(two, path));
+    EXPECT_EQ(RECORDS_HEADER + FORTY + "\n" + TWO + "\n", dir.read("records.csv"));
+    EXPECT_EQ(2u, read_records(path).size());
+    EXPECT_EQ(1u, read_records(dir.file("foreign.csv")).size());
+    EXPECT_FALSE(append_record(two, dir.file("no folder/records.csv")));
+    EXPECT_FALSE(append_record(two, dir.path().string()));
+    EXPECT_TRUE(read_records(dir.file("missing.csv")).empty());
+}
