@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "support/temp_dir.h"
@@ -18,22 +19,21 @@ struct Printed {
 Printed run(const std::vector<std::string>& arguments) {
     const Command command = parse_command_line(arguments);
     if (!command.error.empty()) return {"", command.error, 2};
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = run_text_command(command, out, err);
-    const auto text = [](std::FILE* file) {
-        std::string read(size_t(std::ftell(file)), '\0');
-        std::rewind(file);
-        read.resize(std::fread(read.data(), 1, read.size(), file));
-        std::fclose(file);
-        return read;
-    };
-    return {text(out), text(err), status};
+    char *out = nullptr, *err = nullptr;
+    size_t out_size = 0, err_size = 0;
+    std::FILE *out_file = open_memstream(&out, &out_size), *err_file = open_memstream(&err, &err_size);
+    const int status = run_text_command(command, out_file, err_file);
+    std::fclose(out_file);
+    std::fclose(err_file);
+    Printed printed{out, err, status};
+    std::free(out);
+    std::free(err);
+    return printed;
 }
 
 }  // namespace
 
-TEST(CommandLine, ReadsItsOptionsAndRefusesWhatItCannotFollow) {
+TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
     EXPECT_EQ(CommandKind::Play, parse_command_line({}).kind);
     const Command keys = parse_command_line({"--keys", "a.replay", "/b.replay"});
     EXPECT_EQ(CommandKind::Keys, keys.kind);
@@ -46,9 +46,7 @@ TEST(CommandLine, ReadsItsOptionsAndRefusesWhatItCannotFollow) {
           {"--records", "--chart", "a", "--chart", "b"}, {"--keys", "--records"}, {"--help", "--version"}, {"-x"}, {"play"}})
         EXPECT_NE("", parse_command_line(wrong).error) << wrong[0];
     EXPECT_EQ("cannot follow '-x' here (try --help)", parse_command_line({"-x"}).error);
-}
 
-TEST(CommandLine, PrintsWithoutAWindowAndSaysInOneLineWhatItCannotRead) {
     const TempDir dir;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());

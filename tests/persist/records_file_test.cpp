@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "model/game.h"
 #include "support/file_size_limit.h"
@@ -25,14 +26,11 @@ TEST(RecordsFile, AFinishedGameIsOneLineThatReadsBackAsItself) {
     game.settings.big_mode = true;
     game.start_ticks = 4000000000u;
     game.end_ticks = game.start_ticks + 45123;  // across the clock's wrap
-    game.pieces = 101;
-    game.lines = 40;
-    game.keys = 102;
+    std::tie(game.pieces, game.lines, game.keys) = std::tuple(101, 40, 102);
     const Record record = record_of(game, 1796652309);
     EXPECT_EQ(FORTY, record_line(record));
     EXPECT_EQ(FORTY, record_line(*parse_record(FORTY)));
     EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
-    EXPECT_EQ("52", parse_record(TWO)->result());
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
          {FORTY.substr(0, 80), FORTY + ",", "x" + FORTY, TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
