@@ -69,6 +69,8 @@ bool is_date(const std::string& text) {
 
 }  // namespace
 
+bool Record::forty_lines() const { return game_mode == game_mode_names(GameMode::FortyLines).file_value; }
+
 std::string Record::result() const { return forty_lines() ? fixed(time_ms / 1000.0, 3) : std::to_string(lines); }
 
 Record record_of(const Game& game, std::time_t when) {
@@ -111,7 +113,7 @@ std::optional<Record> parse_record(const std::string& line) {
     r.control_scheme = f[2];
     r.randomizer = f[3];
     r.placement_system = f[4];
-    const bool known = (r.forty_lines() || r.game_mode == "2Minutes") && find_kind(control_schemes(), f[2]) >= 0 &&
+    const bool known = (r.forty_lines() || r.game_mode == game_mode_names(GameMode::TwoMinutes).file_value) && find_kind(control_schemes(), f[2]) >= 0 &&
                        find_kind(randomizer_kinds(), f[3]) >= 0 && find_kind(placement_systems(), f[4]) >= 0;
     const auto big = flag(f[5]), practice = flag(f[6]);
     const auto time = milliseconds(f[8]);

@@ -27,7 +27,7 @@ struct Record {
     int lines = 0;
     int keys = 0;
 
-    bool forty_lines() const { return game_mode == "40Lines"; }
+    bool forty_lines() const;
     // What the mode is played for: the time of a 40-lines game, the lines of a two-minute one.
     std::string result() const;
 };

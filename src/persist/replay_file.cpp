@@ -92,9 +92,10 @@ std::optional<Replay> read_replay(const std::string& path) {
 
 std::string write_replay(const Game& game, const std::string& screenshot, const std::string& base) {
     const std::string text = replay_text(game);
-    const size_t bmp = screenshot.size() - std::strlen(".bmp");
-    if (screenshot.size() > 4 && screenshot.compare(bmp, std::string::npos, ".bmp") == 0) {
-        const std::string beside = screenshot.substr(0, bmp) + REPLAY_EXTENSION;
+    const std::string bmp = ".bmp";
+    const size_t stem = screenshot.size() - bmp.size();
+    if (screenshot.size() > bmp.size() && screenshot.compare(stem, bmp.size(), bmp) == 0) {
+        const std::string beside = screenshot.substr(0, stem) + REPLAY_EXTENSION;
         bool taken = false;
         if (write_new_file(beside, text, &taken)) return beside;
     }

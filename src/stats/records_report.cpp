@@ -92,7 +92,7 @@ std::string records_report(const std::vector<Record>& records) {
     for (const Record& game : last) text += "  " + game.date + "  " + with_unit(game) + (game.practice_mode ? " (practice)\n" : "\n");
     if (shown >= 2) {
         const double trend = trend_per_game(last);
-        const bool forty = most.kind.game_mode == "40Lines";
+        const bool forty = most.games[0].forty_lines();
         const bool improving = forty ? trend < 0 : trend > 0;
         const std::string amount = forty ? format("%.2f s", std::abs(trend)) : format("%.2f lines", std::abs(trend));
         text += std::string("Trend: ") + (trend == 0 ? "level" : improving ? "better by " + amount + " a game"
@@ -115,7 +115,7 @@ std::string records_chart(const std::vector<Record>& records) {
                       "<rect width=\"100%\" height=\"100%\" fill=\"#101018\"/>\n";
     if (!most) return svg + text_at(20, 30, "No finished games are recorded yet.") + "</svg>\n";
 
-    const bool forty = most->kind.game_mode == "40Lines";
+    const bool forty = most->games[0].forty_lines();
     const std::vector<Record>& games = most->games;
     double low = value(games[0]), high = low;
     for (const Record& game : games) {
