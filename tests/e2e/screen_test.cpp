@@ -111,7 +111,11 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     type({"F2"});
     const auto again = take_bmp();
     ASSERT_TRUE(again);
+    // Everything but the field and its legend, which show the keys held in the frame saved.
+    const int right_of_field = layout::FIELD_X + layout::FIELD_WIDTH;
     EXPECT_EQ(0, differing(again->second, {0, 0, layout::FIELD_X, layout::WINDOW_HEIGHT}, result->second));
+    EXPECT_EQ(0, differing(again->second, {right_of_field, 0, layout::WINDOW_WIDTH - right_of_field, layout::WINDOW_HEIGHT},
+                           result->second));
     type({"Escape"});
     EXPECT_EQ(0, wait_for_exit());
     EXPECT_EQ(records, read_file(folder / "TapFall-records.csv"));
