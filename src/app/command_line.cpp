@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "persist/player_folder.h"
 #include "persist/records_file.h"
 #include "persist/replay_file.h"
 #include "render/layout.h"
@@ -19,12 +20,12 @@ std::string absolute(const std::string& path) {
     return error ? path : made.string();
 }
 
-// Every replay in the game's folder, in name order.
+// Every replay in the player's folder, in name order.
 std::vector<std::string> replays_here() {
     std::vector<std::string> found;
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(".", error))
-        if (entry.path().extension() == REPLAY_EXTENSION) found.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(player_file("."), error))
+        if (entry.path().extension() == REPLAY_EXTENSION) found.push_back(player_file(entry.path().filename().string()));
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -81,12 +82,13 @@ std::string usage_text() {
            "  --chart FILE         with --records: also draw that kind's results as an SVG picture\n"
            "  --keys [REPLAY...]   print, for every key, how long after a piece's arrival it came\n"
            "                       and how often its drop was refused; by default over every\n"
-           "                       replay in the game's folder\n"
+           "                       replay kept\n"
            "  --help               print this help\n"
            "  --version            print the version\n"
            "\n"
            "Finished games are kept in TapFall-records.csv, and each as a .replay file beside its\n"
-           "screenshot, in the game's folder.\n";
+           "screenshot, in the game's folder; where that cannot be written, in $XDG_DATA_HOME/tapfall\n"
+           "(~/.local/share/tapfall), with the settings and the screenshots.\n";
 }
 
 int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
@@ -94,7 +96,7 @@ int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
         case CommandKind::Help: std::fputs(usage_text().c_str(), out); return 0;
         case CommandKind::Version: std::fprintf(out, "tapfall %s\n", layout::VERSION); return 0;
         case CommandKind::Records: {
-            const std::vector<Record> records = read_records();
+            const std::vector<Record> records = read_records(player_file(RECORDS_FILE_NAME));
             if (!command.chart.empty()) {
                 std::ofstream chart(command.chart, std::ios::binary | std::ios::trunc);
                 if (!(chart << records_chart(records)) || !chart.flush())

@@ -10,6 +10,7 @@
 #include "app/sound_board.h"
 #include "app/startup.h"
 #include "input/replay_feed.h"
+#include "persist/player_folder.h"
 #include "persist/replay_file.h"
 #include "persist/settings_file.h"
 #include "render/resources.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     change_to_program_directory(argc > 0 ? argv[0] : nullptr);
+    choose_player_folder();
     if (command.kind != CommandKind::Play && command.kind != CommandKind::Replay)
         return run_text_command(command, stdout, stderr);
     std::optional<Replay> replay;
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
             play_again(*replay, resources, sounds);
         } else {
             Game game;
-            import_settings(game.settings);
+            import_settings(game.settings, settings_file_to_read());
             game.reset();
             main_menu(game, resources, sounds);
         }

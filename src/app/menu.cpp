@@ -5,6 +5,7 @@
 #include "app/game_loop.h"
 #include "app/sound_board.h"
 #include "model/clock.h"
+#include "persist/player_folder.h"
 #include "persist/settings_file.h"
 
 namespace {
@@ -65,7 +66,7 @@ void choose_option(Menu& menu, Game& game) {
             return;
         case Action::SaveSettings:
             game.play(Sound::MenuSelect);
-            export_settings(game.settings);
+            export_settings(game.settings, player_file_to_write(SETTINGS_FILE_NAME));
             return;
         case Action::ReturnToMainMenu: return back_to_main(menu, game, MAIN_OPTIONS);
         case Action::None: break;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "persist/player_folder.h"
 #include "persist/screenshot_file.h"
 #include "render/layout.h"
 
@@ -15,5 +16,5 @@ std::string back_buffer_bmp() {
 }
 
 std::string save_screenshot(const Game& game, std::time_t now) {
-    return write_screenshot(back_buffer_bmp(), screenshot_base_name(game, now));
+    return write_screenshot(back_buffer_bmp(), player_file_to_write(screenshot_base_name(game, now)));
 }

@@ -11,6 +11,9 @@
 
 namespace {
 
+// For a call whose failure leaves nothing more to do; the compiler wants its result looked at.
+void ignore_failure(int) {}
+
 // As many links as the kernel follows before it calls it a loop.
 constexpr int MAX_LINK_HOPS = 40;
 
@@ -104,7 +107,8 @@ bool overwrite_in_place(const std::string& path, const std::string& text) {
     std::string old_text;
     bool ok = read_all_at(fd, &old_text) && write_all_at(fd, text, 0) &&
               ftruncate(fd, off_t(text.size())) == 0 && fsync(fd) == 0;
-    if (!ok && write_all_at(fd, old_text, 0)) ftruncate(fd, off_t(old_text.size()));
+    // Putting the old text back is all that can be done; if that fails too, nothing more can.
+    if (!ok && write_all_at(fd, old_text, 0)) ignore_failure(ftruncate(fd, off_t(old_text.size())));
     return close(fd) == 0 && ok;
 }
 
@@ -180,7 +184,7 @@ bool append_whole(const std::string& path, const std::string& header, const std:
     if (ok) {
         const off_t end = info.st_size;
         ok = write_all_at(fd, end == 0 ? header + text : text, end) && fsync(fd) == 0;
-        if (!ok) ftruncate(fd, end);
+        if (!ok) ignore_failure(ftruncate(fd, end));
     }
     return close(fd) == 0 && ok;
 }

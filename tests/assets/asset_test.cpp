@@ -39,7 +39,8 @@ TEST_F(Assets, PicturesHaveTheirSizesAndDepths) {
         {"menuscreen.png", 640, 480, 3}, {"optionsscreen.png", 640, 480, 3}, {"creditsscreen.png", 640, 480, 3},
         {"icon32.bmp", 32, 32, 3},
         {"columnhighlight.png", layout::CELL, layout::FIELD_HEIGHT, 4}, {"cellhighlight.png", 20, 20, 4},
-        {"guide10keys.png", 80, 220, 4}, {"guide40keys.png", 80, 320, 4}, {"icon32.png", 32, 32, 3}};
+        {"guide10keys.png", 80, 220, 4}, {"guide40keys.png", 80, 320, 4}, {"icon32.png", 32, 32, 3},
+        {"icon128.png", 128, 128, 3}};
     for (const auto& picture : pictures) {
         SDL_Surface* surface = IMG_Load((fresh / "img" / picture.file).c_str());
         ASSERT_TRUE(surface) << picture.file;

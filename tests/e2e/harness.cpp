@@ -36,7 +36,7 @@ namespace {
 
 // Runs a program in its own process group, standard error into `errors` (empty: nowhere).
 pid_t spawn(const std::vector<std::string>& argv, const Environment& environment, const fs::path& from,
-            const fs::path& errors) {
+            const fs::path& errors, bool as_player = false) {
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("fork failed");
     if (pid > 0) {
@@ -53,6 +53,8 @@ pid_t spawn(const std::vector<std::string>& argv, const Environment& environment
     std::vector<char*> args;
     for (const std::string& word : argv) args.push_back(const_cast<char*>(word.c_str()));
     args.push_back(nullptr);
+    // Root is stopped by no permission, so a player's run is one as the user nobody.
+    if (as_player && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(126);
     execvp(args[0], args.data());
     _exit(127);
 }
@@ -148,7 +150,7 @@ void GameTest::start(const std::string& program, const Environment& changes, con
     for (const auto& [name, value] : changes) environment[name] = value;
     std::vector<std::string> argv = {program.empty() ? (folder / "tapfall").string() : program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    game_ = spawn(argv, environment, temp_, temp_ / "stderr.txt");
+    game_ = spawn(argv, environment, temp_, temp_ / "stderr.txt", as_player);
     status_.reset();
     window_ = 0;
 }

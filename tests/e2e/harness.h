@@ -70,6 +70,7 @@ protected:
     ~GameTest() override;
 
     fs::path folder;  // the copy of build/bin, in a temporary folder of its own
+    bool as_player = false;  // start the game with a player's permissions, even as root
     void write_settings(const std::string& text) const { std::ofstream(folder / "TapFall.ini") << text; }
     // Starts the program (empty: the copy by its absolute path) from the copy's parent folder.
     void start(const std::string& program = "", const Environment& environment = {},

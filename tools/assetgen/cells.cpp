@@ -37,8 +37,8 @@ Canvas cell_highlight() {
     return marker;
 }
 
-Canvas window_icon() {
-    const int size = 32, cell = 8;
+Canvas window_icon(int size) {
+    const int cell = size / 4;
     Canvas icon(size, size, false);
     icon.vertical_gradient({0, 0, size, size}, look::BACKGROUND_TOP, look::BACKGROUND_BOTTOM);
     // A T piece about to drop into the one gap of a nearly full bottom row.

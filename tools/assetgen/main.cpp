@@ -32,8 +32,9 @@ void write_pictures(const fs::path& img, Typeface& type) {
     write_png(img / "guide40keys.png", guide_40_keys(type));
     write_png(img / "cellhighlight.png", cell_highlight());
     write_bmp(img / "icon32.bmp", window_icon());
-    // Desktop environments take a PNG icon for the installed menu entry.
+    // Desktop environments take PNG icons for the installed menu entry, a large one too.
     write_png(img / "icon32.png", window_icon());
+    write_png(img / "icon128.png", window_icon(128));
 }
 
 void write_sounds(const fs::path& sfx) {

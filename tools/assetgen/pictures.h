@@ -11,8 +11,8 @@ Canvas cell_sheet(int tile_size);
 Canvas column_highlight();
 // 20x20 translucent marker of a piece's axis column in the rotation guides.
 Canvas cell_highlight();
-// 32x32 window icon.
-Canvas window_icon();
+// The window icon, size x size pixels: 32 for the window, larger for desktop menus.
+Canvas window_icon(int size = 32);
 
 // 640x480 game backdrop; cell_size 20 for the normal field, 40 for big mode.
 Canvas backdrop(int cell_size, Typeface& type);
