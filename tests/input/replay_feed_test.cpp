@@ -65,19 +65,12 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         play(live, [&](Game& g, uint32_t now) {
             if (g.finished && stop == UINT32_MAX) stop = now + 200;
             if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
-            std::vector<SDL_Event> events;
-            for (unsigned k = keys() % 9; k < 3; ++k) {
-                SDL_Event event{};
-                event.type = SDL_KEYDOWN;
-                const bool upright_key = stands_up && keys() % 10 != 0;
-                event.key.keysym.sym = SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
-                events.push_back(event);
-            }
+            unsigned pressed = keys() % 9;
             return read_game_input(g, now, [&](SDL_Event* event) {
-                if (events.empty()) return 0;
-                *event = events.front();
-                events.erase(events.begin());
-                return 1;
+                const bool upright_key = stands_up && keys() % 10 != 0;
+                event->type = SDL_KEYDOWN;
+                event->key.keysym.sym = SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
+                return pressed++ < 3;
             });
         }, combination);
 
@@ -89,8 +82,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         again.reset();
         ReplayFeed feed(replay->recording.keys);
         play(again, [&](Game& g, uint32_t now) {
-            const bool over = feed.done() && (g.finished || settings.game_mode == GameMode::FortyLines);
-            if (over) return InputResult::LeaveGame;
+            if (feed.done() && (g.finished || settings.game_mode == GameMode::FortyLines)) return InputResult::LeaveGame;
             feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) { refused += outcome == KeyOutcome::Refused; });
             return InputResult::Continue;
         }, combination + 100);

@@ -17,7 +17,7 @@ const std::string TWO = "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,F
 
 }  // namespace
 
-TEST(RecordsFile, AFinishedGameIsOneLineThatReadsBackAsItself) {
+TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItself) {
     setenv("TZ", "UTC", 1);
     Game game;
     game.settings.control_scheme = 1;
@@ -27,19 +27,16 @@ TEST(RecordsFile, AFinishedGameIsOneLineThatReadsBackAsItself) {
     game.start_ticks = 4000000000u;
     game.end_ticks = game.start_ticks + 45123;  // across the clock's wrap
     std::tie(game.pieces, game.lines, game.keys) = std::tuple(101, 40, 102);
-    const Record record = record_of(game, 1796652309);
-    EXPECT_EQ(FORTY, record_line(record));
+    EXPECT_EQ(FORTY, record_line(record_of(game, 1796652309)));
     EXPECT_EQ(FORTY, record_line(*parse_record(FORTY)));
     EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
          {FORTY.substr(0, 80), FORTY + ",", "x" + FORTY, TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
-          std::string("2026-12-07 14:05:09,Endless") + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery" +
-          FORTY.substr(43), std::string(RECORDS_HEADER).substr(0, std::string(RECORDS_HEADER).size() - 1)})
+          "2026-12-07 14:05:09,Endless" + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery" + FORTY.substr(43)})
         EXPECT_FALSE(parse_record(line)) << line;
-}
 
-TEST(RecordsFile, LinesAreAddedWholeOrNotAtAllAndForeignLinesAreSkipped) {
+    // Added whole or not at all, after the header; the header and foreign lines are skipped.
     const TempDir dir;
     const std::string path = dir.file("records.csv");
     const Record forty = *parse_record(FORTY), two = *parse_record(TWO);
