@@ -12,11 +12,10 @@ using Package = GameTest;
 // beside itself where it can.
 TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeWhereTheGameCannotWrite) {
     const fs::path top = folder.parent_path(), root = top / "root", home = top / "home";
-    const std::string font = "/usr/share/fonts/truetype/dejavu/";
-    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " TAPFALL_SOURCE_DIR "/build-deb/tapfall_*.deb root &&"
-                              " mkdir -p root" + font + " home && cp " + font + "DejaVuSansMono-Bold.ttf root" + font +
-                              " && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)").c_str()))
-        << "no package in build-deb: tools/build-deb makes it";
+    const std::string font = "/usr/share/fonts/truetype/dejavu/", deb = TAPFALL_SOURCE_DIR "/build-deb/tapfall_*.deb";
+    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font + " home && cp " +
+                              font + "DejaVuSansMono-Bold.ttf root" + font + " && chmod -R a-w root && chmod o+rx . && "
+                              "(chown nobody home 2>/dev/null || true)").c_str())) << "no " << deb << ": tools/build-deb makes it";
     Environment player = {{"PATH", (root / "usr/games").string() + ":" + std::getenv("PATH")},
                           {"HOME", home.string()}, {"XDG_DATA_HOME", std::nullopt}};
     // Enter on the game mode when asked to change it, then on "Save Settings", two lines up.
