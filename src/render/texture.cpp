@@ -111,7 +111,7 @@ SpriteBatch::~SpriteBatch() {
 
 void SpriteBatch::add(const SDL_Rect& rect, float x, float y) {
     if (texture_.id() == 0) return;
-    const TexCoords tc = tex_coords(texture_, rect);
+    const TexCoords tc = tex_coords(texture_.tex_width(), texture_.tex_height(), rect);
     const float right = x + rect.w;
     const float top = y + rect.h;
     glTexCoord2f(tc.s0, tc.t0);

@@ -28,9 +28,9 @@ int unpack_alignment(int row_bytes, int pitch) {
     return 0;
 }
 
-TexCoords tex_coords(const Texture& texture, const SDL_Rect& rect) {
-    const float width = float(texture.tex_width());
-    const float height = float(texture.tex_height());
+TexCoords tex_coords(int tex_width, int tex_height, const SDL_Rect& rect) {
+    const float width = float(tex_width);
+    const float height = float(tex_height);
     TexCoords coords;
     coords.s0 = rect.x / width;
     coords.t0 = rect.y / height;

@@ -5,8 +5,6 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
-#include "render/texture.h"
-
 // A zeroed software surface of the given depth; only a 32-bit one has an alpha channel.
 SDL_Surface* create_gl_surface(int width, int height, int depth);
 
@@ -21,5 +19,6 @@ struct TexCoords {
     float s0, t0, s1, t1;
 };
 
-// The corners of a rectangle of the texture's picture, y counted from its bottom edge.
-TexCoords tex_coords(const Texture& texture, const SDL_Rect& rect);
+// The corners of a rectangle of a picture in a texture of the given (padded) size, y counted
+// from the picture's bottom edge.
+TexCoords tex_coords(int tex_width, int tex_height, const SDL_Rect& rect);
