@@ -8,6 +8,24 @@ namespace {
 
 constexpr size_t LAST_GAMES = 10;
 
+struct RecordKind {
+    std::string game_mode;
+    std::string control_scheme;
+    std::string randomizer;
+    std::string placement_system;
+    bool big_mode = false;
+
+    bool operator==(const RecordKind& other) const {
+        return game_mode == other.game_mode && control_scheme == other.control_scheme &&
+               randomizer == other.randomizer && placement_system == other.placement_system && big_mode == other.big_mode;
+    }
+};
+
+RecordKind kind_of(const Record& r) { return {r.game_mode, r.control_scheme, r.randomizer, r.placement_system, r.big_mode}; }
+
+// Whether a's result beats b's: a shorter time, or more lines.
+bool better(const Record& a, const Record& b) { return a.forty_lines() ? a.time_ms < b.time_ms : a.lines > b.lines; }
+
 double value(const Record& record) { return record.forty_lines() ? record.time_ms / 1000.0 : record.lines; }
 
 std::string describe(const RecordKind& kind) {
@@ -49,21 +67,11 @@ std::string format(const char* pattern, double number) {
 
 }  // namespace
 
-bool RecordKind::operator==(const RecordKind& other) const {
-    return game_mode == other.game_mode && control_scheme == other.control_scheme && randomizer == other.randomizer &&
-           placement_system == other.placement_system && big_mode == other.big_mode;
-}
-
-RecordKind kind_of(const Record& r) {
-    return {r.game_mode, r.control_scheme, r.randomizer, r.placement_system, r.big_mode};
-}
-
-bool better(const Record& a, const Record& b) { return a.forty_lines() ? a.time_ms < b.time_ms : a.lines > b.lines; }
-
 double trend_per_game(const std::vector<Record>& records) {
     const double n = double(records.size());
     if (records.size() < 2) return 0;
-    double mean_x = (n - 1) / 2, mean_y = 0;
+    const double mean_x = (n - 1) / 2;
+    double mean_y = 0;
     for (const Record& record : records) mean_y += value(record) / n;
     double covariance = 0, variance = 0;
     for (size_t i = 0; i < records.size(); ++i) {
@@ -94,9 +102,10 @@ std::string records_report(const std::vector<Record>& records) {
         const double trend = trend_per_game(last);
         const bool forty = most.games[0].forty_lines();
         const bool improving = forty ? trend < 0 : trend > 0;
-        const std::string amount = forty ? format("%.2f s", std::abs(trend)) : format("%.2f lines", std::abs(trend));
-        text += std::string("Trend: ") + (trend == 0 ? "level" : improving ? "better by " + amount + " a game"
-                                                                           : "worse by " + amount + " a game") + "\n";
+        const std::string amount = format(forty ? "%.2f s" : "%.2f lines", std::abs(trend));
+        std::string direction = "level";
+        if (trend != 0) direction = std::string(improving ? "better" : "worse") + " by " + amount + " a game";
+        text += "Trend: " + direction + "\n";
     }
     return text;
 }

@@ -1,6 +1,7 @@
-// What the records file says about the player: the personal best of every kind of game, the
-// last ten results of the kind played most and how they trend, and a chart of that kind's
-// results over time. Practice games, where a drop can be taken back, count for no best.
+// What the records file says about the player: the personal best of every kind of game (one
+// mode, control scheme, randomizer, placement system and field size), the last ten results of
+// the kind played most and how they trend, and a chart of that kind's results over time.
+// Practice games, where a drop can be taken back, count for no best.
 #pragma once
 
 #include <string>
@@ -8,20 +9,6 @@
 
 #include "persist/records_file.h"
 
-// The games of one kind: one mode, control scheme, randomizer, placement system and field size.
-struct RecordKind {
-    std::string game_mode;
-    std::string control_scheme;
-    std::string randomizer;
-    std::string placement_system;
-    bool big_mode = false;
-
-    bool operator==(const RecordKind& other) const;
-};
-
-RecordKind kind_of(const Record& record);
-// Whether a's result beats b's: a shorter time, or more lines.
-bool better(const Record& a, const Record& b);
 // The change of the result per game, by least squares over the results in order; 0 for fewer
 // than two. Seconds for 40 lines, lines for two minutes.
 double trend_per_game(const std::vector<Record>& records);
