@@ -20,11 +20,8 @@ namespace {
 // A recorded game in the window; it keeps no screenshot of its own finish, only those asked for.
 void play_again(const Replay& replay, const Resources& resources, const SoundBoard& sounds) {
     Game game;
-    game.settings = replay.settings;
+    ReplayFeed feed(game, replay.settings, replay.recording);
     game.settings.auto_screenshot = false;
-    game.replayed_deals = replay.recording.dealt;
-    game.reset();
-    ReplayFeed feed(replay.recording.keys);
     replay_loop(game, feed, resources, sounds);
 }
 

@@ -2,6 +2,12 @@
 
 #include "model/actions.h"
 
+ReplayFeed::ReplayFeed(Game& game, const Settings& settings, const Recording& recording) : keys_(recording.keys) {
+    game.settings = settings;
+    game.replayed_deals = recording.dealt;
+    game.reset();
+}
+
 void ReplayFeed::feed(Game& game, uint32_t now, const KeyWatcher& watch) {
     while (game.started && next_ < keys_.size() && keys_[next_].at <= now - game.start_ticks) {
         // The keys of one frame share its time, and the frame checked the clock before them.

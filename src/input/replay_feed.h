@@ -16,7 +16,8 @@ using KeyWatcher = std::function<void(const TimedKey& key, KeyOutcome outcome, c
 
 class ReplayFeed {
 public:
-    explicit ReplayFeed(std::vector<TimedKey> keys) : keys_(std::move(keys)) {}
+    // Sets the game up as the recorded one began: its settings, and the pieces it will be dealt.
+    ReplayFeed(Game& game, const Settings& settings, const Recording& recording);
     // Hands over every key due by `now`, then checks the two-minute end at `now`.
     void feed(Game& game, uint32_t now, const KeyWatcher& watch = nullptr);
     bool done() const { return next_ == keys_.size(); }

@@ -21,12 +21,9 @@ double KeyStats::median_wait() const {
 
 void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys) {
     Game game;
-    game.settings = replay.settings;
-    game.replayed_deals = replay.recording.dealt;
-    game.reset();
+    ReplayFeed feed(game, replay.settings, replay.recording);
     start_play(game, 0);
     uint32_t arrival = 0;
-    ReplayFeed feed(replay.recording.keys);
     const auto watch = [&](const TimedKey& pressed, KeyOutcome outcome, const Game& after) {
         if (after.finished && pressed.at > after.end_ticks - after.start_ticks) return;
         auto found = std::find_if(keys.begin(), keys.end(), [&](const KeyStats& k) { return k.key == pressed.key; });

@@ -77,10 +77,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         const std::optional<Replay> replay = parse_replay(replay_text(live));
         ASSERT_TRUE(replay);
         Game again;
-        again.settings = replay->settings;
-        again.replayed_deals = replay->recording.dealt;
-        again.reset();
-        ReplayFeed feed(replay->recording.keys);
+        ReplayFeed feed(again, replay->settings, replay->recording);
         play(again, [&](Game& g, uint32_t now) {
             if (feed.done() && (g.finished || settings.game_mode == GameMode::FortyLines)) return InputResult::LeaveGame;
             feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) { refused += outcome == KeyOutcome::Refused; });
