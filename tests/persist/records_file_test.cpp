@@ -32,8 +32,8 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
-         {FORTY.substr(0, 80), FORTY + ",", "x" + FORTY, TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
-          "2026-12-07 14:05:09,Endless" + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery" + FORTY.substr(43)})
+         {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11), TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
+          "2026-12-07 14:05:09,Endless" + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43)})
         EXPECT_FALSE(parse_record(line)) << line;
 
     // Added whole or not at all, after the header; the header and foreign lines are skipped.
