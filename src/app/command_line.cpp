@@ -35,6 +35,27 @@ int fail(std::FILE* err, const std::string& why) {
     return 2;
 }
 
+
+std::string usage_text() {
+    return "Usage: tapfall [--replay FILE | --records [--chart FILE] | --keys [REPLAY...] | --help | --version]\n"
+           "\n"
+           "With no option the game starts.\n"
+           "  --replay FILE        play a recorded game again in the window, at its own pace;\n"
+           "                       Escape leaves, F2 saves a screenshot\n"
+           "  --records            print the personal bests, and the last results of the kind\n"
+           "                       of game played most with their trend\n"
+           "  --chart FILE         with --records: also draw that kind's results as an SVG picture\n"
+           "  --keys [REPLAY...]   print, for every key, how long after a piece's arrival it came\n"
+           "                       and how often its drop was refused; by default over every\n"
+           "                       replay kept\n"
+           "  --help               print this help\n"
+           "  --version            print the version\n"
+           "\n"
+           "Finished games are kept in TapFall-records.csv, and each as a .replay file beside its\n"
+           "screenshot, in the game's folder; where that cannot be written, in $XDG_DATA_HOME/tapfall\n"
+           "(~/.local/share/tapfall), with the settings and the screenshots.\n";
+}
+
 }  // namespace
 
 Command parse_command_line(const std::vector<std::string>& arguments) {
@@ -69,26 +90,6 @@ Command parse_command_line(const std::vector<std::string>& arguments) {
         }
     }
     return command;
-}
-
-std::string usage_text() {
-    return "Usage: tapfall [--replay FILE | --records [--chart FILE] | --keys [REPLAY...] | --help | --version]\n"
-           "\n"
-           "With no option the game starts.\n"
-           "  --replay FILE        play a recorded game again in the window, at its own pace;\n"
-           "                       Escape leaves, F2 saves a screenshot\n"
-           "  --records            print the personal bests, and the last results of the kind\n"
-           "                       of game played most with their trend\n"
-           "  --chart FILE         with --records: also draw that kind's results as an SVG picture\n"
-           "  --keys [REPLAY...]   print, for every key, how long after a piece's arrival it came\n"
-           "                       and how often its drop was refused; by default over every\n"
-           "                       replay kept\n"
-           "  --help               print this help\n"
-           "  --version            print the version\n"
-           "\n"
-           "Finished games are kept in TapFall-records.csv, and each as a .replay file beside its\n"
-           "screenshot, in the game's folder; where that cannot be written, in $XDG_DATA_HOME/tapfall\n"
-           "(~/.local/share/tapfall), with the settings and the screenshots.\n";
 }
 
 int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {

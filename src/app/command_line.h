@@ -21,6 +21,5 @@ struct Command {
 };
 
 Command parse_command_line(const std::vector<std::string>& arguments);
-std::string usage_text();
 // Follows a command that needs no window, printing to the streams given; returns the exit status.
 int run_text_command(const Command& command, std::FILE* out, std::FILE* err);

@@ -33,10 +33,9 @@ InputResult run_countdown(Game& game, const FrameSteps& steps) {
     return InputResult::Continue;
 }
 
-}  // namespace
-
-InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll) {
-    if (game.started) check_time_limit(game, now);
+// The window's events since the frame before: closing it quits, Escape leaves the game, and any
+// other key press goes to `pressed`.
+InputResult read_window(Game& game, const EventPoll& poll, const std::function<void(KeyCode)>& pressed) {
     SDL_Event event;
     while (poll(&event)) {
         if (event.type == SDL_QUIT) return InputResult::Quit;
@@ -47,13 +46,10 @@ InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll) {
             game.play(Sound::MenuCancel);
             return InputResult::LeaveGame;
         }
-        // Keys pressed during the countdown are dropped.
-        if (game.started) handle_game_key(game, key, now);
+        pressed(key);
     }
     return InputResult::Continue;
 }
-
-namespace {
 
 // Draws and shows one frame, and saves what the frame asked to keep.
 void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds, bool keeps_results) {
@@ -72,34 +68,38 @@ void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds
     SDL_GL_SwapBuffers();
 }
 
-}  // namespace
-
-bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds) {
+bool play_in_window(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, bool keeps_results,
+                    const Resources& resources, const SoundBoard& sounds) {
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
-    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, true); };
-    const auto input = [](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent); };
+    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, keeps_results); };
     return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
 }
 
+}  // namespace
+
+InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll) {
+    if (game.started) check_time_limit(game, now);
+    return read_window(game, poll, [&](KeyCode key) {
+        // Keys pressed during the countdown are dropped.
+        if (game.started) handle_game_key(game, key, now);
+    });
+}
+
+bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds) {
+    const auto input = [](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent); };
+    return play_in_window(game, input, true, resources, sounds);
+}
+
 bool replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
-    SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
     const auto input = [&feed](Game& g, uint32_t now) {
-        SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-            if (event.type == SDL_QUIT) return InputResult::Quit;
-            if (event.type != SDL_KEYDOWN) continue;
-            if (event.key.keysym.sym == KEY_ESCAPE) {
-                g.play(Sound::MenuCancel);
-                return InputResult::LeaveGame;
-            }
-            if (event.key.keysym.sym == KEY_F2) g.screenshot_pending = true;
-        }
-        feed.feed(g, now);
-        return InputResult::Continue;
+        // The game's own keys come from the replay; of the player's, only F2 counts.
+        const InputResult result =
+            read_window(g, SDL_PollEvent, [&g](KeyCode key) { g.screenshot_pending |= key == KEY_F2; });
+        if (result == InputResult::Continue) feed.feed(g, now);
+        return result;
     };
-    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, false); };
-    return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
+    return play_in_window(game, input, false, resources, sounds);
 }
 
 bool run_game_loop(Game& game, const FrameSteps& steps) {

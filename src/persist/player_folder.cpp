@@ -19,8 +19,8 @@ void make_folders(const std::string& path) {
     mkdir(path.c_str(), 0700);
 }
 
-}  // namespace
-
+// The folder for a game folder that can or cannot be written, given $XDG_DATA_HOME and $HOME
+// (either may be null); "" stands for the game's folder, also when no other can be found.
 std::string player_folder_for(bool game_folder_writable, const char* data_home, const char* home) {
     if (game_folder_writable) return "";
     // Relative paths in these variables are to be ignored, the XDG rules say.
@@ -28,6 +28,8 @@ std::string player_folder_for(bool game_folder_writable, const char* data_home, 
     if (home && home[0] == '/') return std::string(home) + "/.local/share/tapfall";
     return "";
 }
+
+}  // namespace
 
 void choose_player_folder() {
     folder = player_folder_for(access(".", W_OK) == 0, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));

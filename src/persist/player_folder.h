@@ -6,9 +6,6 @@
 
 #include <string>
 
-// The folder for a game folder that can or cannot be written, given $XDG_DATA_HOME and $HOME
-// (either may be null); "" stands for the game's folder, also when no other can be found.
-std::string player_folder_for(bool game_folder_writable, const char* data_home, const char* home);
 // Chooses the folder once, at start-up, after the move into the game's folder.
 void choose_player_folder();
 

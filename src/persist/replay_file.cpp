@@ -22,10 +22,6 @@ constexpr size_t DEALS_PER_LINE = 70;
 // Far more than a day of play; a bigger file is no replay, and is not read into memory.
 constexpr size_t MAX_REPLAY_BYTES = size_t(16) << 20;
 
-bool starts_with(const std::string& text, const char* prefix) {
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
-}
-
 bool add_deals(const std::string& letters, Recording& recording) {
     for (char letter : letters) {
         const char* found = letter == '\0' ? nullptr : std::strchr(PIECE_LETTERS, letter);
@@ -69,9 +65,9 @@ std::optional<Replay> parse_replay(const std::string& text) {
     Replay replay;
     while (std::getline(lines, line)) {
         bool sound = true;
-        if (starts_with(line, DEALS))
+        if (line.rfind(DEALS, 0) == 0)
             sound = add_deals(line.substr(std::strlen(DEALS)), replay.recording);
-        else if (starts_with(line, PRESS))
+        else if (line.rfind(PRESS, 0) == 0)
             sound = add_press(line.substr(std::strlen(PRESS)), replay.recording);
         else
             process_line(line, replay.settings);

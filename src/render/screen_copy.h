@@ -2,8 +2,8 @@
 // earlier one showed can start from it instead of drawing it all again. The copy lives in a
 // framebuffer object and moves with a framebuffer blit, which a software driver does as a plain
 // memory copy rather than by filling the window through a texture. The copy is drawn into
-// directly, since a blit the other way, from the window, is a slow one there. Where the driver offers no
-// framebuffer objects the copy is not usable and every frame is drawn whole.
+// directly, since a blit the other way, from the window, is a slow one there. Where the driver
+// offers no framebuffer objects the copy is not usable and every frame is drawn whole.
 #pragma once
 
 class ScreenCopy {

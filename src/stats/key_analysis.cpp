@@ -7,6 +7,17 @@
 #include "input/replay_feed.h"
 #include "model/actions.h"
 
+namespace {
+
+// Slowest first, by the mean wait.
+std::vector<KeyStats> slowest_first(std::vector<KeyStats> keys) {
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const KeyStats& a, const KeyStats& b) { return a.mean_wait() > b.mean_wait(); });
+    return keys;
+}
+
+}  // namespace
+
 double KeyStats::mean_wait() const {
     return waits.empty() ? 0 : std::accumulate(waits.begin(), waits.end(), 0.0) / double(waits.size());
 }
@@ -36,12 +47,6 @@ void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys) {
         if (outcome == KeyOutcome::Placed || logical == KEY_SPACE || logical == KEY_BACKSPACE) arrival = pressed.at;
     };
     feed.feed(game, std::max(feed.last_key_at(), TWO_MINUTES_MS), watch);
-}
-
-std::vector<KeyStats> slowest_first(std::vector<KeyStats> keys) {
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const KeyStats& a, const KeyStats& b) { return a.mean_wait() > b.mean_wait(); });
-    return keys;
 }
 
 std::string key_name(KeyCode key) {

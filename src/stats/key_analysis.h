@@ -24,8 +24,6 @@ struct KeyStats {
 
 // Plays the replay again and adds what its keys did.
 void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys);
-// Slowest first, by the mean wait.
-std::vector<KeyStats> slowest_first(std::vector<KeyStats> keys);
 // How the key is written on the keyboard.
 std::string key_name(KeyCode key);
 std::string keys_report(const std::vector<KeyStats>& keys);
