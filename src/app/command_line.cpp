@@ -30,6 +30,12 @@ std::vector<std::string> replays_here() {
     return found;
 }
 
+const char* const LICENCE_TEXT =
+    "Copyright (C) 2026 The Tapfall developers\n"
+    "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 int fail(std::FILE* err, const std::string& why) {
     std::fprintf(err, "tapfall: %s\n", why.c_str());
     return 2;
@@ -52,8 +58,9 @@ std::string usage_text() {
            "  --version            print the version\n"
            "\n"
            "Finished games are kept in TapFall-records.csv, and each as a .replay file beside its\n"
-           "screenshot, in the game's folder; where that cannot be written, in $XDG_DATA_HOME/tapfall\n"
-           "(~/.local/share/tapfall), with the settings and the screenshots.\n";
+           "screenshot, with the settings and the screenshots, in $XDG_DATA_HOME/tapfall\n"
+           "(~/.local/share/tapfall); a game installed as a folder of its own keeps them there\n"
+           "where it may write.\n";
 }
 
 }  // namespace
@@ -95,7 +102,7 @@ Command parse_command_line(const std::vector<std::string>& arguments) {
 int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
     switch (command.kind) {
         case CommandKind::Help: std::fputs(usage_text().c_str(), out); return 0;
-        case CommandKind::Version: std::fprintf(out, "tapfall %s\n", layout::VERSION); return 0;
+        case CommandKind::Version: std::fprintf(out, "tapfall %s\n%s", layout::VERSION, LICENCE_TEXT); return 0;
         case CommandKind::Records: {
             const std::vector<Record> records = read_records(player_file(RECORDS_FILE_NAME));
             if (!command.chart.empty()) {

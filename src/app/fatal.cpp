@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-void fatal_error(const std::string& message) {
+void fatal_error(const std::string& message, const std::string& cause) {
+    if (!cause.empty()) std::fprintf(stderr, "%s\n", cause.c_str());
     std::fprintf(stderr, "Error:%s", message.c_str());
     std::fflush(stderr);
     // exit() would run the libraries' destructors while SDL's audio thread may still be

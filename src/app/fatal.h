@@ -4,4 +4,6 @@
 #include <string>
 
 // Writes "Error:" and the message to standard error, without a newline, and exits with status 1.
-[[noreturn]] void fatal_error(const std::string& message);
+// The library's own explanation of the failure, when it gave one, goes on the line before, so
+// that the game's own text stays last.
+[[noreturn]] void fatal_error(const std::string& message, const std::string& cause = "");

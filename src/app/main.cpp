@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
             main_menu(game, resources, sounds);
         }
     } catch (const LoadError& error) {
-        fatal_error(error.what());
+        fatal_error(error.what(), error.cause);
     }
     deinit_everything();
     return 0;

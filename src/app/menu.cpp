@@ -2,11 +2,12 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+
 #include "app/game_loop.h"
 #include "app/sound_board.h"
 #include "model/clock.h"
 #include "persist/player_folder.h"
-#include "persist/settings_file.h"
 
 namespace {
 
@@ -64,10 +65,14 @@ void choose_option(Menu& menu, Game& game) {
             game.restore_defaults();
             game.play(Sound::MenuSelect);
             return;
-        case Action::SaveSettings:
-            game.play(Sound::MenuSelect);
-            export_settings(game.settings, player_file_to_write(SETTINGS_FILE_NAME));
+        case Action::SaveSettings: {
+            // A save that failed is refused like a locked option, and standard error says why.
+            std::string failure;
+            const bool saved = save_player_settings(game.settings, &failure);
+            if (!saved) std::fprintf(stderr, "tapfall: %s\n", failure.c_str());
+            game.play(saved ? Sound::MenuSelect : Sound::MenuCancel);
             return;
+        }
         case Action::ReturnToMainMenu: return back_to_main(menu, game, MAIN_OPTIONS);
         case Action::None: break;
     }

@@ -29,7 +29,7 @@ SoundBoard::SoundBoard() {
     for (int end : GROUP_ENDS) {
         for (int i = first; i < end; ++i) named_.emplace_back(Mix_LoadWAV(sound_path(NAMED_FILES[i]).c_str()));
         for (int i = first; i < end; ++i)
-            if (!named_[i]) fatal_error("Couldn't load " + sound_path(NAMED_FILES[i]));
+            if (!named_[i]) fatal_error("Couldn't load " + sound_path(NAMED_FILES[i]), Mix_GetError());
         first = end;
     }
 }

@@ -57,8 +57,9 @@ void init_window() {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
+    SDL_ClearError();
     if (!SDL_SetVideoMode(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
-        fatal_error("Couldn't set video mode");
+        fatal_error("Couldn't set video mode", SDL_GetError());
     // Set once the window exists, over the handlers SDL installed while making it.
     XSetErrorHandler(on_x_error);
     XSetIOErrorHandler(on_x_connection_lost);
@@ -93,13 +94,13 @@ void change_to_program_directory(const char* argv0) {
 }
 
 void init_everything() {
-    if (SDL_Init(SDL_INIT_EVERYTHING) != 0 || !video_reaches_a_screen())
-        fatal_error("Couldn't initialize SDL");
-    if (TTF_Init() != 0) fatal_error("Couldn't initialize SDL_ttf");
+    if (SDL_Init(SDL_INIT_EVERYTHING) != 0) fatal_error("Couldn't initialize SDL", SDL_GetError());
+    if (!video_reaches_a_screen()) fatal_error("Couldn't initialize SDL", "No display to open a window on");
+    if (TTF_Init() != 0) fatal_error("Couldn't initialize SDL_ttf", TTF_GetError());
     if (Mix_OpenAudio(AUDIO_RATE, AUDIO_FORMAT, AUDIO_CHANNELS, AUDIO_CHUNK_SIZE) != 0)
-        fatal_error("Couldn't open audio device");
+        fatal_error("Couldn't open audio device", Mix_GetError());
     if (Mix_AllocateChannels(MIXER_CHANNELS) != MIXER_CHANNELS)
-        fatal_error("Couldn't allocate mixer channels");
+        fatal_error("Couldn't allocate mixer channels", Mix_GetError());
     init_window();
     init_opengl();
     set_clock(SDL_GetTicks);

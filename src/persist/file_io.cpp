@@ -94,7 +94,9 @@ Replaced replace_through_temporary_file(const std::string& path, const std::stri
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temp_name.data(), path.c_str()) == 0;
     if (!ok) {
+        const int why = errno;
         unlink(temp_name.data());
+        errno = why;
         return Replaced::No;
     }
     sync_folder(path);
@@ -137,7 +139,10 @@ bool save_file(const std::string& path, const std::string& text) {
     struct stat existing;
     const bool exists = stat(target.c_str(), &existing) == 0;
     if (exists) {
-        if (!S_ISREG(existing.st_mode)) return false;
+        if (!S_ISREG(existing.st_mode)) {
+            errno = S_ISDIR(existing.st_mode) ? EISDIR : EINVAL;
+            return false;
+        }
         // Replacing the file through the folder would get round its own permissions.
         int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) return false;

@@ -22,6 +22,7 @@ bool read_line(std::FILE* file, std::string* line);
 // refused. The text goes into a temporary file that is renamed over the old one, so a failed
 // save leaves the old file as it was and no temporary file behind; only where the folder cannot
 // take a temporary file is the file written in place, with its old text put back on failure.
+// A failure leaves errno saying why.
 bool save_file(const std::string& path, const std::string& text);
 
 // Writes `bytes` into a new file at `path`, neither following a link there nor replacing

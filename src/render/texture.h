@@ -9,9 +9,11 @@
 #include <stdexcept>
 #include <string>
 
-// An asset that could not be loaded; the message names it.
+// An asset that could not be loaded; the message names it, and the cause is what the library
+// said of it (SDL_image's, SDL_ttf's and SDL's are all SDL's error), when it said anything.
 struct LoadError : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit LoadError(const std::string& message) : std::runtime_error(message), cause(SDL_GetError()) {}
+    std::string cause;
 };
 
 // The smallest power of two not less than n; 1 below 2.

@@ -117,8 +117,13 @@ GameTest::GameTest() {
     char pattern[] = "/tmp/tapfall-e2e-XXXXXX";
     if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp failed");
     temp_ = pattern;
-    folder = temp_ / "game";
-    fs::copy(TAPFALL_BIN_DIR, folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    // The player's folder of an installed game, $XDG_DATA_HOME/tapfall, is this folder too: its
+    // files are where the tests look for them, beside a copy of the game's own.
+    folder = temp_ / "tapfall";
+    if (installed_game().empty())
+        fs::copy(TAPFALL_BIN_DIR, folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    else
+        fs::copy(fs::canonical(installed_game()).parent_path(), folder, fs::copy_options::recursive);
     // Xvfb writes its display number to the pipe once it takes connections, or closes it if it fails.
     // Without -noreset it would reset whenever its last client leaves, as each xdotool call does,
     // and a game connecting then could not open the display.
@@ -147,8 +152,10 @@ GameTest::~GameTest() {
 void GameTest::start(const std::string& program, const Environment& changes, const std::vector<std::string>& arguments) {
     if (game_ > 0 && !status_) end(game_);
     Environment environment = {{"DISPLAY", display_}, {"SDL_AUDIODRIVER", "dummy"}, {"WAYLAND_DISPLAY", std::nullopt}};
+    if (!installed_game().empty()) environment["XDG_DATA_HOME"] = temp_.string();
     for (const auto& [name, value] : changes) environment[name] = value;
-    std::vector<std::string> argv = {program.empty() ? (folder / "tapfall").string() : program};
+    const std::string game = installed_game().empty() ? (folder / "tapfall").string() : installed_game();
+    std::vector<std::string> argv = {program.empty() ? game : program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     game_ = spawn(argv, environment, temp_, temp_ / "stderr.txt", as_player);
     status_.reset();
@@ -171,6 +178,20 @@ unsigned long GameTest::window() {
     }, Milliseconds(15000));
     EXPECT_NE(window_, 0u) << "no window titled " << title << "; standard error: " << error_output();
     return window_;
+}
+
+std::string GameTest::installed_game() {
+    const char* game = std::getenv("TAPFALL_E2E_GAME");
+    return game ? game : "";
+}
+
+std::string GameTest::window_class() {
+    XClassHint hint = {nullptr, nullptr};
+    if (!XGetClassHint(x_, window(), &hint)) return "";
+    const std::string found = hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return found;
 }
 
 bool GameTest::has_icon() {

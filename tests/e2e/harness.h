@@ -69,10 +69,14 @@ protected:
     GameTest();
     ~GameTest() override;
 
-    fs::path folder;  // the copy of build/bin, in a temporary folder of its own
+    // The installed game the tests run instead of build/bin: $TAPFALL_E2E_GAME, as the package's
+    // own test sets it, or "" for the built game.
+    static std::string installed_game();
+    fs::path folder;  // the copy of build/bin (or of the installed game's folder), in a temporary folder
     bool as_player = false;  // start the game with a player's permissions, even as root
     void write_settings(const std::string& text) const { std::ofstream(folder / "TapFall.ini") << text; }
-    // Starts the program (empty: the copy by its absolute path) from the copy's parent folder.
+    // Starts the program (empty: the copy by its absolute path, or the installed game with the
+    // copy as its player's folder) from the copy's parent folder.
     void start(const std::string& program = "", const Environment& environment = {},
                const std::vector<std::string>& arguments = {});
     std::optional<int> wait_for_exit(Milliseconds timeout = Milliseconds(5000));
@@ -81,6 +85,7 @@ protected:
     // The window titled "Tapfall v" + version; 0 (and a failure) when none comes.
     unsigned long window();
     bool has_icon();
+    std::string window_class();  // as a dock matches it with a desktop entry
     void close_window();    // as a window manager's close button does
     void destroy_window();  // as any other X client can
     // "key", "keydown" or "keyup", to the game's window.

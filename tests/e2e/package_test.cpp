@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "e2e/harness.h"
@@ -6,16 +9,19 @@
 using Package = GameTest;
 
 // The package that tools/build-deb makes, unpacked into a folder no player may write, with the
-// font it links to where its own package puts it, and started by name through its link on PATH
-// by a player with a home: the player's files go to ~/.local/share/tapfall, or to
-// $XDG_DATA_HOME/tapfall where that is set; the settings byte for byte as the game writes them
-// beside itself where it can.
-TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeWhereTheGameCannotWrite) {
-    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home";
+// font it links to where its own package puts it, and started by name through its link on PATH.
+// The player's files go to ~/.local/share/tapfall, or to $XDG_DATA_HOME/tapfall where that is
+// set, for root too, who could write into the game's folder; settings left there are not read.
+// The settings are byte for byte those the folder installation writes beside itself. Where no
+// folder can be written, saving says so on standard error.
+TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
+    if (!installed_game().empty()) GTEST_SKIP() << "unpacks the package that tools/build-deb made";
+    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home", game = root / "usr/lib/tapfall";
     const std::string font = "/usr/share/fonts/truetype/dejavu/", deb = TAPFALL_SOURCE_DIR "/build-deb/tapfall_*.deb";
-    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font + " home && cp " +
-                              font + "DejaVuSansMono-Bold.ttf root" + font + " && chmod -R a-w root && chmod o+rx . && "
-                              "(chown nobody home 2>/dev/null || true)").c_str())) << "no " << deb << ": tools/build-deb makes it";
+    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font + " home root-home && cp " +
+                              font + "DejaVuSansMono-Bold.ttf root" + font + " && echo GameMode=Endless > " + game.string() +
+                              "/TapFall.ini && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)").c_str()))
+        << "no " << deb << ": tools/build-deb makes it";
     Environment player = {{"PATH", (root / "usr/games").string() + ":" + std::getenv("PATH")},
                           {"HOME", home.string()}, {"XDG_DATA_HOME", std::nullopt}};
     // Enter on the game mode when asked to change it, then on "Save Settings", two lines up.
@@ -39,6 +45,11 @@ TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeWhereTheGameCannotWrite) {
     start("tapfall", player);  // read back from there: saved again unchanged, two minutes and all
     EXPECT_EQ(saved, save(data / "TapFall.ini", false));
     as_player = false;
+    player["HOME"] = (top / "root-home").string();
+    start("tapfall", player);
+    EXPECT_EQ(saved, save(top / "root-home/.local/share/tapfall/TapFall.ini", true));
+    EXPECT_EQ("GameMode=Endless\n", read_file(game / "TapFall.ini"));
+    EXPECT_EQ(5, std::distance(fs::directory_iterator(game), fs::directory_iterator()));
     fs::remove(folder / "TapFall.ini");
     start();
     EXPECT_EQ(saved, save(folder / "TapFall.ini", true));
@@ -48,5 +59,13 @@ TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeWhereTheGameCannotWrite) {
     ASSERT_TRUE(start_game());
     type({"F2"});
     EXPECT_TRUE(eventually([&] { return fs::exists(home / "data/tapfall") && !fs::is_empty(home / "data/tapfall"); }));
+    if (geteuid() == 0) {  // the user nobody's home, /nonexistent, cannot be made
+        start("tapfall", {{"PATH", player["PATH"]}, {"HOME", std::nullopt}, {"XDG_DATA_HOME", std::nullopt}});
+        ASSERT_TRUE(wait_for_menu(0));
+        type({"Down", "Return", "Up", "Up", "Return"});
+        EXPECT_TRUE(eventually([&] { return !error_output().empty(); }));
+        EXPECT_EQ("tapfall: cannot save the settings to /nonexistent/.local/share/tapfall/TapFall.ini: Permission denied\n",
+                  error_output());
+    }
     std::system(("chmod -R u+w '" + root.string() + "'").c_str());  // so that the folder can go
 }

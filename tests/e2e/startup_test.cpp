@@ -10,6 +10,7 @@ using StartUp = GameTest;
 // shows that the files were found. The installed folder is reached by name on PATH, as a desktop
 // entry or a shell would start it.
 TEST_F(StartUp, FindsItsFilesHoweverItIsStartedAndEndsWhenItsWindowIsClosedOrLost) {
+    if (!installed_game().empty()) GTEST_SKIP() << "starts the built game from other folders";
     write_settings("Sound=FALSE\n");
     const fs::path links = folder / "../links", installed = folder / "../installed game";
     fs::create_directory(links);
@@ -17,7 +18,7 @@ TEST_F(StartUp, FindsItsFilesHoweverItIsStartedAndEndsWhenItsWindowIsClosedOrLos
     ASSERT_EQ(0, std::system(("'" CMAKE_COMMAND_PATH "' --install '" TAPFALL_BUILD_DIR "' --prefix '" +
                               installed.string() + "' >/dev/null").c_str()));
     const std::string path = std::string(":") + std::getenv("PATH");
-    const std::pair<std::string, Environment> starts[] = {{"game/tapfall", {}},
+    const std::pair<std::string, Environment> starts[] = {{"tapfall/tapfall", {}},
                                                           {"tapfall", {{"PATH", folder.string() + path}}},
                                                           {"tapfall-game", {{"PATH", links.string() + path}}},
                                                           {(links / "tapfall-game").string(), {}},
@@ -27,6 +28,7 @@ TEST_F(StartUp, FindsItsFilesHoweverItIsStartedAndEndsWhenItsWindowIsClosedOrLos
         start(program, environment);
         ASSERT_TRUE(wait_for_menu(0));
         EXPECT_TRUE(has_icon());
+        EXPECT_EQ("tapfall", window_class());  // StartupWMClass in the desktop entry
         close_window();
         EXPECT_EQ(wait_for_exit(), 0);
     }
@@ -39,26 +41,33 @@ TEST_F(StartUp, FindsItsFilesHoweverItIsStartedAndEndsWhenItsWindowIsClosedOrLos
 }
 
 // Assets are reported in load order: images, then fonts, then sounds (drop sounds may be missing).
+// The game's own message comes last; what the library said of the failure, the line before it.
 TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
+    if (!installed_game().empty()) GTEST_SKIP() << "takes files away from the built game";
     const struct {
         Environment environment;
         std::vector<std::string> missing;
-        std::string message;
+        std::string message, cause;
     } cases[] = {
         // Without a reachable display SDL would fall back to an invisible off-screen window.
-        {{{"DISPLAY", std::nullopt}}, {}, "Error:Couldn't initialize SDL"},
-        {{{"SDL_VIDEODRIVER", "dummy"}}, {}, "Error:Couldn't set video mode"},
-        {{}, {"sfx/finish.ogg", "sfx/hurry.ogg"}, "Error:Couldn't load sfx/hurry.ogg"},
-        {{}, {"sfx/rotate.ogg", layout::FONT_FILE}, std::string("Error:Couldn't load ") + layout::FONT_FILE},
-        {{}, {layout::FONT_FILE, "img/backdrop.png"}, "Error:Couldn't load image file: img/backdrop.png"},
-        {{}, {"sfx/3c.ogg", "sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg"},
+        {{{"DISPLAY", std::nullopt}}, {}, "Error:Couldn't initialize SDL", "No display to open a window on"},
+        {{{"SDL_VIDEODRIVER", "dummy"}}, {}, "Error:Couldn't set video mode", "OpenGL support is either not configured"},
+        {{}, {"sfx/finish.ogg", "sfx/hurry.ogg"}, "Error:Couldn't load sfx/hurry.ogg", ""},
+        {{}, {"sfx/rotate.ogg", layout::FONT_FILE}, std::string("Error:Couldn't load ") + layout::FONT_FILE,
+         std::string("Couldn't open ") + layout::FONT_FILE},
+        {{}, {layout::FONT_FILE, "img/backdrop.png"}, "Error:Couldn't load image file: img/backdrop.png",
+         "Couldn't open img/backdrop.png"},
+        {{}, {"sfx/3c.ogg", "sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg", ""},
     };
     for (const auto& c : cases) {
         for (const std::string& file : c.missing) fs::rename(folder / file, folder / (file + ".gone"));
         start("", c.environment);
         EXPECT_EQ(wait_for_exit(Milliseconds(15000)), 1) << c.message;
         const std::string error = error_output();
-        EXPECT_EQ(error.substr(std::min(error.rfind("Error:"), error.size())), c.message) << error;
+        const size_t last = std::min(error.rfind("Error:"), error.size());
+        EXPECT_EQ(error.substr(last), c.message) << error;
+        const std::string before = error.substr(0, last);
+        EXPECT_EQ(before.substr(before.rfind('\n', before.size() - 2) + 1).find(c.cause), 0u) << error;
         for (const std::string& file : c.missing) fs::rename(folder / (file + ".gone"), folder / file);
     }
 }

@@ -1,0 +1,25 @@
+#include "persist/player_folder.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+TEST(PlayerFolder, IsTheGamesOwnFolderOnlyForAFolderInstallationThatMayWriteThere) {
+    const TempDir home;
+    const std::string h = home.path().string(), in_passwd = "/home/player";
+    const auto folder = player_folder_for;
+    const auto FOLDER = InstallLayout::Folder, SYSTEM = InstallLayout::System;
+    EXPECT_EQ("", folder(FOLDER, true, "/data", h.c_str(), in_passwd));
+    EXPECT_EQ("/data/tapfall", folder(FOLDER, false, "/data", h.c_str(), in_passwd));
+    EXPECT_EQ("/data/tapfall", folder(SYSTEM, true, "/data", h.c_str(), in_passwd));
+    // A relative data home is no data home; a home that is missing, relative or read-only gives
+    // way to the password database's.
+    EXPECT_EQ(h + "/.local/share/tapfall", folder(SYSTEM, true, "data", h.c_str(), in_passwd));
+    EXPECT_EQ(h + "/.local/share/tapfall", folder(FOLDER, false, nullptr, h.c_str(), in_passwd));
+    EXPECT_EQ("/home/player/.local/share/tapfall", folder(SYSTEM, false, nullptr, nullptr, in_passwd));
+    EXPECT_EQ("/home/player/.local/share/tapfall", folder(SYSTEM, false, nullptr, "home", in_passwd));
+    EXPECT_EQ("/home/player/.local/share/tapfall", folder(FOLDER, false, nullptr, "/nonexistent/home", in_passwd));
+    // With no home at all a folder installation stays in its folder; a system one never does.
+    EXPECT_EQ("", folder(FOLDER, false, nullptr, nullptr, ""));
+    EXPECT_EQ("/nonexistent/.local/share/tapfall", folder(SYSTEM, true, nullptr, nullptr, ""));
+}
