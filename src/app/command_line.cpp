@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
+#include "persist/file_io.h"
 #include "persist/player_folder.h"
 #include "persist/records_file.h"
 #include "persist/replay_file.h"
@@ -86,7 +86,7 @@ Command parse_command_line(const std::vector<std::string>& arguments) {
         } else if (argument == "--records" && first) {
             command.kind = CommandKind::Records;
         } else if (argument == "--chart" && command.kind == CommandKind::Records && command.chart.empty()) {
-            if (!has_value) return error("--chart takes a file to write the chart to");
+            if (!has_value || arguments[i + 1].empty()) return error("--chart takes a file to write the chart to");
             command.chart = absolute(arguments[++i]);
         } else if (argument == "--keys" && first) {
             command.kind = CommandKind::Keys;
@@ -105,11 +105,9 @@ int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
         case CommandKind::Version: std::fprintf(out, "tapfall %s\n%s", layout::VERSION, LICENCE_TEXT); return 0;
         case CommandKind::Records: {
             const std::vector<Record> records = read_records(player_file(RECORDS_FILE_NAME));
-            if (!command.chart.empty()) {
-                std::ofstream chart(command.chart, std::ios::binary | std::ios::trunc);
-                if (!(chart << records_chart(records)) || !chart.flush())
-                    return fail(err, "cannot write the chart to " + command.chart);
-            }
+            std::string why;
+            if (!command.chart.empty() && !replace_own_file(command.chart, records_chart(records), CHART_START, &why))
+                return fail(err, why);
             std::fputs(records_report(records).c_str(), out);
             return 0;
         }

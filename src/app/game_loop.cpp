@@ -51,44 +51,50 @@ InputResult read_window(Game& game, const EventPoll& poll, const std::function<v
     return InputResult::Continue;
 }
 
-// Draws and shows one frame, and saves what the frame asked to keep.
-void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds, bool keeps_results) {
+// Draws and shows one frame, and saves it when it was asked to, beside the finished game's
+// replay where there is one.
+void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds, const KeptResult& kept) {
     sounds.play_pending(game);
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
     draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
-    const std::time_t now = std::time(nullptr);
-    std::string screenshot;
     if (game.screenshot_pending) {
-        screenshot = save_screenshot(game, now);
+        save_screenshot(game, std::time(nullptr), game.finished && kept.belongs_to(game) ? kept.stem() : "");
         game.screenshot_pending = false;
     }
-    if (game.result_pending && keeps_results) keep_result(game, now, screenshot);
-    game.result_pending = false;
     SDL_GL_SwapBuffers();
 }
 
-bool play_in_window(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, bool keeps_results,
+bool play_in_window(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, const KeptResult& kept,
                     const Resources& resources, const SoundBoard& sounds) {
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
-    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, keeps_results); };
+    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, kept); };
     return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
 }
 
 }  // namespace
 
-InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll) {
+InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll, const FinishedGame& finished) {
+    const auto keep = [&] {
+        if (!game.result_pending) return;
+        game.result_pending = false;
+        if (finished) finished(game);
+    };
     if (game.started) check_time_limit(game, now);
+    keep();
     return read_window(game, poll, [&](KeyCode key) {
         // Keys pressed during the countdown are dropped.
         if (game.started) handle_game_key(game, key, now);
+        keep();
     });
 }
 
 bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds) {
-    const auto input = [](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent); };
-    return play_in_window(game, input, true, resources, sounds);
+    KeptResult kept;
+    const auto keep = [&kept](const Game& g) { keep_result(g, std::time(nullptr), kept); };
+    const auto input = [&keep](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent, keep); };
+    return play_in_window(game, input, kept, resources, sounds);
 }
 
 bool replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
@@ -97,9 +103,10 @@ bool replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const
         const InputResult result =
             read_window(g, SDL_PollEvent, [&g](KeyCode key) { g.screenshot_pending |= key == KEY_F2; });
         if (result == InputResult::Continue) feed.feed(g, now);
+        g.result_pending = false;
         return result;
     };
-    return play_in_window(game, input, false, resources, sounds);
+    return play_in_window(game, input, KeptResult(), resources, sounds);
 }
 
 bool run_game_loop(Game& game, const FrameSteps& steps) {

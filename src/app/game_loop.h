@@ -26,9 +26,13 @@ struct FrameSteps {
 
 // Where a frame's events come from: SDL_PollEvent, or a test's script.
 using EventPoll = std::function<int(SDL_Event*)>;
+// What keeps a finished game's result.
+using FinishedGame = std::function<void(const Game&)>;
 // A play frame's input: the two-minute end checked first, so that no key after it counts, then
-// every event since the frame before. Keys pressed during the countdown are dropped.
-InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll);
+// every event since the frame before. Keys pressed during the countdown are dropped. A game that
+// finishes is handed to `finished` at once, before a later key of the same frame can leave it or
+// start it anew.
+InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll, const FinishedGame& finished = nullptr);
 
 // Runs one game; true when the player pressed Escape, false when the window was closed.
 bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds);

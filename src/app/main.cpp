@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -28,6 +29,9 @@ void play_again(const Replay& replay, const Resources& resources, const SoundBoa
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file that reaches the file-size limit must fail its write, which each writer takes back
+    // or skips, instead of ending the game on the spot with half a line written.
+    std::signal(SIGXFSZ, SIG_IGN);
     const Command command = parse_command_line(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
     if (!command.error.empty()) {
         std::fprintf(stderr, "tapfall: %s\n", command.error.c_str());

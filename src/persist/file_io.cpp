@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -159,6 +160,21 @@ bool save_file(const std::string& path, const std::string& text) {
     return false;
 }
 
+bool replace_own_file(const std::string& path, const std::string& text, const std::string& own_start, std::string* why) {
+    struct stat info;
+    if (lstat(path.c_str(), &info) == 0) {
+        if (S_ISLNK(info.st_mode)) return *why = path + " is a symbolic link, which is not followed", false;
+        std::string start(own_start.size(), '\0');
+        std::FILE* file = open_regular_file(path);
+        const bool ours = file && std::fread(start.data(), 1, start.size(), file) == start.size() && start == own_start;
+        if (file) std::fclose(file);
+        if (!ours) return *why = path + " is there already, and not written by this program: it is left as it is", false;
+    }
+    if (save_file(path, text)) return true;
+    *why = "cannot write " + path + ": " + std::strerror(errno);
+    return false;
+}
+
 bool write_new_file(const std::string& path, const std::string& bytes, bool* taken) {
     *taken = false;
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -182,13 +198,17 @@ std::string write_under_new_name(const std::string& base, const std::string& ext
 }
 
 bool append_whole(const std::string& path, const std::string& header, const std::string& text) {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     struct stat info;
     bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flock(fd, LOCK_EX) == 0 && fstat(fd, &info) == 0;
     if (ok) {
         const off_t end = info.st_size;
-        ok = write_all_at(fd, end == 0 ? header + text : text, end) && fsync(fd) == 0;
+        // A last line cut short, or edited without its line feed, keeps what it holds.
+        char last = '\n';
+        if (end > 0 && pread(fd, &last, 1, end - 1) != 1) ok = false;
+        const std::string added = end == 0 ? header + text : last == '\n' ? text : "\n" + text;
+        ok = ok && write_all_at(fd, added, end) && fsync(fd) == 0;
         if (!ok) ignore_failure(ftruncate(fd, end));
     }
     return close(fd) == 0 && ok;

@@ -25,6 +25,12 @@ bool read_line(std::FILE* file, std::string* line);
 // A failure leaves errno saying why.
 bool save_file(const std::string& path, const std::string& text);
 
+// Replaces the file at `path` with `text` only where that loses nothing the player keeps: where
+// no file is there, or a regular file (no link) whose text begins with `own_start`, the start of
+// everything this program writes there. The text replaces the old file in one step. Otherwise,
+// or when the file cannot be written, returns false and sets *why to the reason.
+bool replace_own_file(const std::string& path, const std::string& text, const std::string& own_start, std::string* why);
+
 // Writes `bytes` into a new file at `path`, neither following a link there nor replacing
 // anything. Sets *taken and returns false when the name is already in use; a file that cannot
 // be written whole is removed.
@@ -36,6 +42,6 @@ bool write_new_file(const std::string& path, const std::string& bytes, bool* tak
 std::string write_under_new_name(const std::string& base, const std::string& extension, const std::string& bytes);
 
 // Adds `text` to the end of the regular file at `path`, made when missing, whole or not at all:
-// a write cut short is taken back. A file still empty gets `header` first. Two games adding at
-// once take turns.
+// a write cut short is taken back. A file still empty gets `header` first; a file whose last line
+// has no line feed gets one first. Two games adding at once take turns.
 bool append_whole(const std::string& path, const std::string& header, const std::string& text);

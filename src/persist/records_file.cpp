@@ -1,8 +1,10 @@
 #include "persist/records_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 
 #include "input/control_scheme.h"
@@ -132,6 +134,20 @@ std::optional<Record> parse_record(const std::string& line) {
 
 bool append_record(const Record& record, const std::string& path) {
     return append_whole(path, RECORDS_HEADER, record_line(record) + "\n");
+}
+
+bool withdraw_record(const Record& record, const std::string& path) {
+    std::FILE* file = open_regular_file(path);
+    if (!file) return false;
+    std::vector<std::string> lines;
+    for (std::string line; read_line(file, &line);) lines.push_back(line);
+    std::fclose(file);
+    const auto found = std::find(lines.rbegin(), lines.rend(), record_line(record));
+    if (found == lines.rend()) return false;
+    lines.erase(std::next(found).base());
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return save_file(path, text);
 }
 
 std::vector<Record> read_records(const std::string& path) {

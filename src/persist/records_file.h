@@ -40,5 +40,7 @@ std::optional<Record> parse_record(const std::string& line);
 
 // A file that cannot be written is skipped, like a screenshot.
 bool append_record(const Record& record, const std::string& path = RECORDS_FILE_NAME);
+// Takes the record's line out of the file again, its last one where it stands twice.
+bool withdraw_record(const Record& record, const std::string& path = RECORDS_FILE_NAME);
 // The games in the order they were added; none when the file is missing or unreadable.
 std::vector<Record> read_records(const std::string& path = RECORDS_FILE_NAME);

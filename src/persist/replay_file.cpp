@@ -1,5 +1,7 @@
 #include "persist/replay_file.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +9,7 @@
 
 #include "model/game.h"
 #include "persist/file_io.h"
+#include "persist/screenshot_file.h"
 #include "persist/settings_file.h"
 
 const char* const REPLAY_EXTENSION = ".replay";
@@ -86,14 +89,14 @@ std::optional<Replay> read_replay(const std::string& path) {
     return parse_replay(text);
 }
 
-std::string write_replay(const Game& game, const std::string& screenshot, const std::string& base) {
+std::string write_replay(const Game& game, const std::string& base) {
     const std::string text = replay_text(game);
-    const std::string bmp = ".bmp";
-    const size_t stem = screenshot.size() - bmp.size();
-    if (screenshot.size() > bmp.size() && screenshot.compare(stem, bmp.size(), bmp) == 0) {
-        const std::string beside = screenshot.substr(0, stem) + REPLAY_EXTENSION;
-        bool taken = false;
-        if (write_new_file(beside, text, &taken)) return beside;
+    bool taken = true;
+    for (unsigned n = 1; taken; ++n) {
+        const std::string stem = base + (n > 1 ? "_" + std::to_string(n) : "");
+        struct stat screenshot;
+        if (lstat((stem + SCREENSHOT_EXTENSION).c_str(), &screenshot) == 0) continue;
+        if (write_new_file(stem + REPLAY_EXTENSION, text, &taken)) return stem + REPLAY_EXTENSION;
     }
-    return write_under_new_name(base, REPLAY_EXTENSION, text);
+    return "";
 }

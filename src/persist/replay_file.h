@@ -25,7 +25,7 @@ std::optional<Replay> parse_replay(const std::string& text);
 // Nothing when the file cannot be read as well.
 std::optional<Replay> read_replay(const std::string& path);
 
-// Writes the game's replay under the screenshot's name (a path ending in ".bmp") when there is
-// one, otherwise under a new name of the same form; returns the name, or "" when it was not
-// written.
-std::string write_replay(const Game& game, const std::string& screenshot, const std::string& base);
+// Writes the game's replay as base + ".replay", or base + "_2.replay", ...: the first name whose
+// screenshot name (".bmp") is free too, so that the game's screenshot can stand beside it. Returns
+// the name, or "" when it was not written.
+std::string write_replay(const Game& game, const std::string& base);

@@ -57,6 +57,12 @@ std::string encode_bmp(const unsigned char* pixels, int width, int height) {
     return bmp;
 }
 
-std::string write_screenshot(const std::string& bmp, const std::string& base) {
-    return bmp.empty() ? "" : write_under_new_name(base, ".bmp", bmp);
+const char* const SCREENSHOT_EXTENSION = ".bmp";
+
+std::string write_screenshot(const std::string& bmp, const std::string& base, const std::string& preferred) {
+    if (bmp.empty()) return "";
+    bool taken = true;
+    if (!preferred.empty() && write_new_file(preferred + SCREENSHOT_EXTENSION, bmp, &taken))
+        return preferred + SCREENSHOT_EXTENSION;
+    return taken ? write_under_new_name(base, SCREENSHOT_EXTENSION, bmp) : "";
 }

@@ -14,7 +14,11 @@ std::string screenshot_base_name(const Game& game, std::time_t now);
 // the right way up; empty when it cannot be encoded.
 std::string encode_bmp(const unsigned char* pixels, int width, int height);
 
-// Writes the file as base + ".bmp", or base + "_2.bmp", "_3.bmp", ...: the first name not in use,
-// whatever uses it (a link that leads nowhere too). Returns the name taken, or "" when the file
-// could not be written whole, in which case none is left behind.
-std::string write_screenshot(const std::string& bmp, const std::string& base);
+extern const char* const SCREENSHOT_EXTENSION;
+
+// Writes the file as `preferred` + ".bmp" where that name is free (the name of the finished game's
+// replay, so that the two stand side by side), otherwise as base + ".bmp", or base + "_2.bmp",
+// "_3.bmp", ...: the first name not in use, whatever uses it (a link that leads nowhere too).
+// Returns the name taken, or "" when the file could not be written whole, in which case none is
+// left behind.
+std::string write_screenshot(const std::string& bmp, const std::string& base, const std::string& preferred = "");

@@ -110,6 +110,8 @@ std::string records_report(const std::vector<Record>& records) {
     return text;
 }
 
+const char* const CHART_START = "<!-- tapfall --records --chart -->\n";
+
 std::string records_chart(const std::vector<Record>& records) {
     const std::vector<KindGames> kinds = by_kind(records);
     const KindGames* most = most_played(kinds);
@@ -119,7 +121,7 @@ std::string records_chart(const std::vector<Record>& records) {
         return "<text x=\"" + n(x) + "\" y=\"" + n(y) + "\" fill=\"#c0c0c0\" text-anchor=\"" + anchor + "\">" + what +
                "</text>\n";
     };
-    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(width) + "\" height=\"" + n(height) +
+    std::string svg = std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(width) + "\" height=\"" + n(height) +
                       "\" font-family=\"DejaVu Sans Mono, monospace\" font-size=\"12\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"#101018\"/>\n";
     if (!most) return svg + text_at(20, 30, "No finished games are recorded yet.") + "</svg>\n";

@@ -14,5 +14,7 @@
 double trend_per_game(const std::vector<Record>& records);
 
 std::string records_report(const std::vector<Record>& records);
+// How every chart begins, so that a chart can be told from any other file.
+extern const char* const CHART_START;
 // An SVG picture of the results of the kind played most, one point a game.
 std::string records_chart(const std::vector<Record>& records);

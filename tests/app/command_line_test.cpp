@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "persist/records_file.h"
+#include "stats/records_report.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -53,8 +56,27 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
                                                                                          "developers\nLicense GPLv3+: "));
     EXPECT_EQ(0u, run({"--help"}).out.find("Usage: tapfall ["));
     EXPECT_EQ("No finished games are recorded yet.\n", run({"--records", "--chart", "chart.svg"}).out);
-    EXPECT_EQ(0u, dir.read("chart.svg").find("<svg"));
-    EXPECT_EQ(2, run({"--records", "--chart", "no folder/chart.svg"}).status);
+    EXPECT_EQ(0u, dir.read("chart.svg").find(CHART_START));
+    EXPECT_EQ(0, run({"--records", "--chart", "chart.svg"}).status);  // its own chart, replaced
+    // Nothing but a chart of its own is replaced, no link is followed, and a full disk leaves the
+    // old chart as it was.
+    dir.write("TapFall-records.csv", RECORDS_HEADER);
+    dir.write("notes.txt", "<svg> of my own");
+    std::filesystem::create_symlink("nowhere.svg", dir.file("dangling.svg"));
+    std::filesystem::create_symlink("chart.svg", dir.file("link.svg"));
+    for (const char* target : {"TapFall-records.csv", "notes.txt", "dangling.svg", "link.svg", "no folder/c.svg", ""})
+        EXPECT_EQ(2, run({"--records", "--chart", target}).status) << target;
+    EXPECT_EQ(RECORDS_HEADER, dir.read("TapFall-records.csv"));
+    EXPECT_EQ("<svg> of my own", dir.read("notes.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere.svg")));
+    EXPECT_EQ("tapfall: " + dir.file("notes.txt") + " is there already, and not written by this program: it is left as "
+              "it is\n", run({"--records", "--chart", "notes.txt"}).err);
+    const std::string chart = dir.read("chart.svg");
+    {
+        FileSizeLimit full_disk(10);
+        EXPECT_EQ(2, run({"--records", "--chart", "chart.svg"}).status);
+    }
+    EXPECT_EQ(chart, dir.read("chart.svg"));
     EXPECT_EQ("tapfall: no replay to read: finish a game first\n", run({"--keys"}).err);
     dir.write("bad.replay", "#TapFall replay 1\npress=x\n");
     const Printed bad = run({"--keys", "bad.replay"});

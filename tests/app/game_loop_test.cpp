@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "model/actions.h"
 #include "support/seams.h"
 
 namespace {
@@ -75,4 +76,29 @@ TEST_F(GameLoop, ARestartCountsDownAgainWithoutDrawingTheFrameThatSawIt) {
     EXPECT_LT(game.countdown_ticks - 6000, FRAME_MS);
     EXPECT_EQ(3u, (game.start_ticks - game.countdown_ticks) / 1000);
     EXPECT_EQ(draws.end(), std::adjacent_find(draws.begin(), draws.end()));
+}
+
+// A game finished by a key is kept before a later key of the same frame can leave it or start it
+// anew; so is one whose two minutes ran out as the frame began.
+TEST_F(GameLoop, KeepsAFinishedGameBeforeTheNextKeyOfItsFrame) {
+    for (const KeyCode after : {KEY_ESCAPE, KEY_RETURN}) {
+        for (const GameMode mode : {GameMode::FortyLines, GameMode::TwoMinutes}) {
+            game.settings.game_mode = mode;
+            game.reset();
+            start_play(game, clock.now);
+            game.lines = LINES_TO_WIN - 1;  // a flat I piece fills the bottom row's last four cells
+            for (int column = 0; column < 6; ++column) game.playfield.set_cell(column, 0, CELL_O);
+            game.active_piece = Piece{0, Orientation::Up};
+            const std::vector<KeyCode> keys = {'j', after};
+            size_t next = 0;
+            std::vector<int> kept;
+            const uint32_t frame = clock.now + (mode == GameMode::TwoMinutes ? TWO_MINUTES_MS : 16);
+            read_game_input(game, frame, [&](SDL_Event* event) {
+                event->type = SDL_KEYDOWN;
+                event->key.keysym.sym = SDLKey(next < keys.size() ? keys[next] : 0);
+                return next++ < keys.size();
+            }, [&](const Game& finished) { kept.push_back(finished.lines); });
+            EXPECT_EQ((std::vector<int>{LINES_TO_WIN - (mode == GameMode::TwoMinutes)}), kept) << after;
+        }
+    }
 }

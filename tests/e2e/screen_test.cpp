@@ -32,6 +32,11 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
         EXPECT_EQ(0, differing(shot->second, cell(0, 1, size), backdrop));
         EXPECT_EQ(0, differing(shot->second, cell(0, big ? 10 : 20, size), backdrop));  // above the field
     }
+    // Past the file-size limit a screenshot fails as on a full disk, and the game goes on.
+    start("sh", {}, {"-c", "ulimit -f 64 && exec \"$0\"", (folder / "tapfall").string()});
+    ASSERT_TRUE(start_game());
+    type({"F2", "a", "Escape", "Escape"});
+    EXPECT_EQ(0, wait_for_exit());
 }
 
 // Every box of the screen at once, under 40-Key with the rotation guide: held, active and ten

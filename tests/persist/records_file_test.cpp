@@ -52,4 +52,11 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     EXPECT_EQ(1u, read_records(dir.file("foreign.csv")).size());
     EXPECT_FALSE(append_record(two, dir.file("no folder/records.csv")));
     EXPECT_TRUE(read_records(dir.file("missing.csv")).empty());
+    // A last line without its line feed keeps its game; one withdrawn goes, the later of two.
+    dir.write("cut.csv", RECORDS_HEADER + TWO);
+    EXPECT_TRUE(append_record(forty, dir.file("cut.csv")));
+    EXPECT_TRUE(append_record(two, dir.file("cut.csv")));
+    EXPECT_TRUE(withdraw_record(two, dir.file("cut.csv")));
+    EXPECT_EQ(RECORDS_HEADER + TWO + "\n" + FORTY + "\n", dir.read("cut.csv"));
+    EXPECT_FALSE(withdraw_record(two, path + ".missing"));
 }

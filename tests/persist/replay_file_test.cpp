@@ -6,7 +6,7 @@
 #include "support/temp_dir.h"
 
 // What a replay holds is played out in tests/input/replay_feed_test.cpp; here, its text.
-TEST(ReplayFile, IsReadOnlyWhenEveryLineIsSoundAndIsWrittenUnderTheScreenshotsName) {
+TEST(ReplayFile, IsReadOnlyWhenEveryLineIsSoundAndIsWrittenWhereItsScreenshotCanStandBesideIt) {
     const std::string first = "#TapFall replay 1\n";
     const auto replay = parse_replay(first + "InputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=0 97\npress=4294967295 -1\n");
     ASSERT_TRUE(replay);
@@ -22,8 +22,8 @@ TEST(ReplayFile, IsReadOnlyWhenEveryLineIsSoundAndIsWrittenUnderTheScreenshotsNa
     const TempDir dir;
     Game game;
     const std::string base = dir.file("game");
-    EXPECT_EQ(dir.file("shot_2.replay"), write_replay(game, dir.file("shot_2.bmp"), base));
-    EXPECT_EQ(dir.file("game.replay"), write_replay(game, dir.file("shot_2.bmp"), base));  // taken
-    EXPECT_EQ(dir.file("game_2.replay"), write_replay(game, "", base));
+    dir.write("game_2.bmp", "");  // another game's screenshot, without its replay
+    EXPECT_EQ(dir.file("game.replay"), write_replay(game, base));
+    EXPECT_EQ(dir.file("game_3.replay"), write_replay(game, base));
     EXPECT_EQ(replay_text(game), dir.read("game.replay"));
 }

@@ -28,7 +28,7 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
     EXPECT_EQ(0, trend_per_game({two_minutes[0]}));
 
     const std::string chart = records_chart(RECORDS);
-    EXPECT_EQ(0u, chart.find("<svg xmlns=\"http://www.w3.org/2000/svg\""));
+    EXPECT_EQ(0u, chart.find(std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\""));
     EXPECT_NE(std::string::npos, chart.find("40Lines, 40-Key, Bag, Left-aligned: time in seconds"));
     // Four games from left to right, the time growing upward: 50 s at the top, 45 s at the bottom.
     EXPECT_NE(std::string::npos, chart.find("points=\"70.0,40.0 253.3,310.0 436.7,229.0 620.0,202.0 \""));
