@@ -104,7 +104,15 @@ int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
         case CommandKind::Help: std::fputs(usage_text().c_str(), out); return 0;
         case CommandKind::Version: std::fprintf(out, "tapfall %s\n%s", layout::VERSION, LICENCE_TEXT); return 0;
         case CommandKind::Records: {
-            const std::vector<Record> records = read_records(player_file(RECORDS_FILE_NAME));
+            const std::string file = player_file(RECORDS_FILE_NAME);
+            const RecordsRead read = read_records(file);
+            if (!read.error.empty()) return fail(err, read.error);
+            if (read.cut) std::fprintf(err, "tapfall: %s is larger than any records file: only its first %zu MiB are read\n",
+                                       file.c_str(), MAX_RECORDS_BYTES >> 20);
+            if (read.skipped)
+                std::fprintf(err, "tapfall: %d %s of %s read as no game, foreign or damaged, and %s skipped\n", read.skipped,
+                             read.skipped == 1 ? "line" : "lines", file.c_str(), read.skipped == 1 ? "was" : "were");
+            const std::vector<Record>& records = read.records;
             std::string why;
             if (!command.chart.empty() && !replace_own_file(command.chart, records_chart(records), CHART_START, &why))
                 return fail(err, why);
@@ -114,13 +122,20 @@ int run_text_command(const Command& command, std::FILE* out, std::FILE* err) {
         case CommandKind::Keys: {
             const std::vector<std::string> files = command.replays.empty() ? replays_here() : command.replays;
             if (files.empty()) return fail(err, "no replay to read: finish a game first");
+            // Of the replays kept, those that cannot be followed are passed over; those named, not.
+            const bool named = !command.replays.empty();
             std::vector<KeyStats> keys;
+            size_t games = 0;
             for (const std::string& file : files) {
-                const std::optional<Replay> replay = read_replay(file);
-                if (!replay) return fail(err, "cannot read " + file + " as a replay");
-                analyse_replay(*replay, keys);
+                const ReplayRead read = read_replay(file);
+                const size_t diverged = read.replay ? analyse_replay(*read.replay, keys) : 0;
+                const std::string why = read.replay ? file + ": diverged at key " + std::to_string(diverged) : read.error;
+                if (read.replay && !diverged) ++games;
+                else if (named) return fail(err, why);
+                else std::fprintf(err, "tapfall: %s; passed over\n", why.c_str());
             }
-            std::fprintf(out, "%zu %s\n", files.size(), files.size() == 1 ? "game" : "games");
+            if (games == 0) return fail(err, "no replay could be followed");
+            std::fprintf(out, "%zu %s\n", games, games == 1 ? "game" : "games");
             std::fputs(keys_report(keys).c_str(), out);
             return 0;
         }

@@ -97,16 +97,19 @@ bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds)
     return play_in_window(game, input, kept, resources, sounds);
 }
 
-bool replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
-    const auto input = [&feed](Game& g, uint32_t now) {
+size_t replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
+    size_t diverged = 0;
+    const auto input = [&feed, &diverged](Game& g, uint32_t now) {
         // The game's own keys come from the replay; of the player's, only F2 counts.
         const InputResult result =
             read_window(g, SDL_PollEvent, [&g](KeyCode key) { g.screenshot_pending |= key == KEY_F2; });
         if (result == InputResult::Continue) feed.feed(g, now);
         g.result_pending = false;
-        return result;
+        diverged = feed.diverged_at(g, now);
+        return diverged ? InputResult::Quit : result;
     };
-    return play_in_window(game, input, KeptResult(), resources, sounds);
+    play_in_window(game, input, KeptResult(), resources, sounds);
+    return diverged;
 }
 
 bool run_game_loop(Game& game, const FrameSteps& steps) {

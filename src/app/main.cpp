@@ -19,11 +19,12 @@
 namespace {
 
 // A recorded game in the window; it keeps no screenshot of its own finish, only those asked for.
-void play_again(const Replay& replay, const Resources& resources, const SoundBoard& sounds) {
+// Returns the number of the key by which it ended otherwise than recorded, or 0.
+size_t play_again(const Replay& replay, const Resources& resources, const SoundBoard& sounds) {
     Game game;
-    ReplayFeed feed(game, replay.settings, replay.recording);
+    ReplayFeed feed(game, replay.settings, replay.recording, replay.result);
     game.settings.auto_screenshot = false;
-    replay_loop(game, feed, resources, sounds);
+    return replay_loop(game, feed, resources, sounds);
 }
 
 }  // namespace
@@ -41,18 +42,20 @@ int main(int argc, char** argv) {
     choose_player_folder();
     if (command.kind != CommandKind::Play && command.kind != CommandKind::Replay)
         return run_text_command(command, stdout, stderr);
-    std::optional<Replay> replay;
-    if (command.kind == CommandKind::Replay && !(replay = read_replay(command.replay))) {
-        std::fprintf(stderr, "tapfall: cannot read %s as a replay\n", command.replay.c_str());
+    const ReplayRead read = command.kind == CommandKind::Replay ? read_replay(command.replay) : ReplayRead{};
+    const std::optional<Replay>& replay = read.replay;
+    if (command.kind == CommandKind::Replay && !replay) {
+        std::fprintf(stderr, "tapfall: %s\n", read.error.c_str());
         return 2;
     }
+    size_t diverged = 0;
     init_everything();
     try {
         // Pictures and fonts first, then the sounds: the first missing file in that order is named.
         const Resources resources;
         const SoundBoard sounds;
         if (replay) {
-            play_again(*replay, resources, sounds);
+            diverged = play_again(*replay, resources, sounds);
         } else {
             Game game;
             import_settings(game.settings, settings_file_to_read());
@@ -63,5 +66,9 @@ int main(int argc, char** argv) {
         fatal_error(error.what(), error.cause);
     }
     deinit_everything();
+    if (diverged) {
+        std::fprintf(stderr, "tapfall: %s: diverged at key %zu\n", command.replay.c_str(), diverged);
+        return 2;
+    }
     return 0;
 }

@@ -75,6 +75,9 @@ struct Game : Progress {
     // Back to the snapshot, once.
     void undo();
 
+    // The counters, the time of a finished game and the field as they stand.
+    GameResult result() const;
+
     const PlacementSystem& placement() const { return placement_systems()[settings.placement_system]; }
     PieceMask mask_of(const Piece& piece) const { return piece_mask(placement(), piece); }
     void play(Sound sound, int column = 0, int cleared = 0) { sounds.push_back({sound, column, cleared}); }

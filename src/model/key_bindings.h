@@ -10,6 +10,8 @@ constexpr KeyCode KEY_RETURN = 13;
 constexpr KeyCode KEY_ESCAPE = 27;
 constexpr KeyCode KEY_SPACE = 32;
 constexpr KeyCode KEY_F2 = 283;
+// One past the last key symbol there is.
+constexpr KeyCode KEY_LAST = 323;
 // What translate answers for a key that no binding holds.
 constexpr KeyCode KEY_NONE = -1;
 

@@ -17,3 +17,17 @@ struct Recording {
     std::vector<int> dealt;
     std::vector<TimedKey> keys;
 };
+
+// How a finished game ended, for a game played again to be checked against.
+struct GameResult {
+    int lines = 0;
+    int pieces = 0;
+    int keys = 0;
+    uint32_t time_ms = 0;
+    uint32_t field = 0;  // a checksum of every cell of the field
+
+    bool operator==(const GameResult& other) const {
+        return lines == other.lines && pieces == other.pieces && keys == other.keys && time_ms == other.time_ms &&
+               field == other.field;
+    }
+};

@@ -122,7 +122,10 @@ std::FILE* open_regular_file(const std::string& path) {
     if (fd < 0) return nullptr;
     struct stat info;
     std::FILE* file = nullptr;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) file = fdopen(fd, "r");
+    if (fstat(fd, &info) == 0) {
+        if (S_ISREG(info.st_mode)) file = fdopen(fd, "r");
+        else errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    }
     if (!file) close(fd);
     return file;
 }

@@ -11,8 +11,8 @@
 // a file that is one endless line cannot fill the memory.
 constexpr std::size_t MAX_LINE_BYTES = 4096;
 
-// A regular file opened for reading, or nullptr. Anything else (a FIFO, a device, a folder) is
-// refused without blocking: reading it could hang or never end.
+// A regular file opened for reading, or nullptr with errno set. Anything else (a FIFO, a device, a
+// folder) is refused without blocking: reading it could hang or never end.
 std::FILE* open_regular_file(const std::string& path);
 // The next line without its line feed, cut to MAX_LINE_BYTES; false at the end of the file.
 bool read_line(std::FILE* file, std::string* line);

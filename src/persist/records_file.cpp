@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <sstream>
 
@@ -150,12 +152,27 @@ bool withdraw_record(const Record& record, const std::string& path) {
     return save_file(path, text);
 }
 
-std::vector<Record> read_records(const std::string& path) {
-    std::vector<Record> records;
+RecordsRead read_records(const std::string& path) {
+    RecordsRead read;
     std::FILE* file = open_regular_file(path);
-    if (!file) return records;
-    for (std::string line; read_line(file, &line);)
-        if (const auto record = parse_record(line)) records.push_back(*record);
+    if (!file) {
+        if (errno != ENOENT) read.error = "cannot read " + path + ": " + std::strerror(errno);
+        return read;
+    }
+    std::string text(MAX_RECORDS_BYTES + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
     std::fclose(file);
-    return records;
+    read.cut = text.size() > MAX_RECORDS_BYTES;
+    // A line cut by the bound is no game.
+    if (read.cut) text.resize(text.rfind('\n', MAX_RECORDS_BYTES) + 1);
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (const auto record = parse_record(line)) read.records.push_back(*record);
+        else read.skipped += !line.empty() && line + "\n" != RECORDS_HEADER;
+    }
+    return read;
 }

@@ -42,5 +42,15 @@ std::optional<Record> parse_record(const std::string& line);
 bool append_record(const Record& record, const std::string& path = RECORDS_FILE_NAME);
 // Takes the record's line out of the file again, its last one where it stands twice.
 bool withdraw_record(const Record& record, const std::string& path = RECORDS_FILE_NAME);
-// The games in the order they were added; none when the file is missing or unreadable.
-std::vector<Record> read_records(const std::string& path = RECORDS_FILE_NAME);
+// Far more than a lifetime of games; a larger file is read up to here.
+constexpr size_t MAX_RECORDS_BYTES = size_t(64) << 20;
+
+struct RecordsRead {
+    std::vector<Record> records;  // in the order they were added
+    std::string error;  // why a file that is there could not be read; "" when it was, or is missing
+    int skipped = 0;  // lines that read as no game, foreign or damaged, besides the header
+    bool cut = false;  // the file is larger than MAX_RECORDS_BYTES
+};
+
+// Lines may end in a carriage return and a line feed, as a spreadsheet may save them.
+RecordsRead read_records(const std::string& path = RECORDS_FILE_NAME);

@@ -30,9 +30,10 @@ double KeyStats::median_wait() const {
     return sorted.size() % 2 ? sorted[middle] : (double(sorted[middle - 1]) + sorted[middle]) / 2;
 }
 
-void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys) {
+size_t analyse_replay(const Replay& replay, std::vector<KeyStats>& all_keys) {
     Game game;
-    ReplayFeed feed(game, replay.settings, replay.recording);
+    ReplayFeed feed(game, replay.settings, replay.recording, replay.result);
+    std::vector<KeyStats> keys = all_keys;
     start_play(game, 0);
     uint32_t arrival = 0;
     const auto watch = [&](const TimedKey& pressed, KeyOutcome outcome, const Game& after) {
@@ -46,7 +47,11 @@ void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys) {
         const KeyCode logical = after.settings.key_bindings.translate(pressed.key);
         if (outcome == KeyOutcome::Placed || logical == KEY_SPACE || logical == KEY_BACKSPACE) arrival = pressed.at;
     };
-    feed.feed(game, std::max(feed.last_key_at(), TWO_MINUTES_MS), watch);
+    const uint32_t end = std::max(feed.last_key_at(), TWO_MINUTES_MS);
+    feed.feed(game, end, watch);
+    const size_t diverged = feed.diverged_at(game, end);
+    if (!diverged) all_keys = keys;
+    return diverged;
 }
 
 std::string key_name(KeyCode key) {

@@ -22,8 +22,9 @@ struct KeyStats {
     double median_wait() const;
 };
 
-// Plays the replay again and adds what its keys did.
-void analyse_replay(const Replay& replay, std::vector<KeyStats>& keys);
+// Plays the replay again and adds what its keys did. Returns the number of the key by which the
+// game ended otherwise than the replay says, and then adds nothing; 0 when it ended as recorded.
+size_t analyse_replay(const Replay& replay, std::vector<KeyStats>& keys);
 // How the key is written on the keyboard.
 std::string key_name(KeyCode key);
 std::string keys_report(const std::vector<KeyStats>& keys);

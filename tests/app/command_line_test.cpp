@@ -77,13 +77,24 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
         EXPECT_EQ(2, run({"--records", "--chart", "chart.svg"}).status);
     }
     EXPECT_EQ(chart, dir.read("chart.svg"));
+    // A records file that cannot be read says so; lines that are no game are counted.
+    dir.write("TapFall-records.csv", std::string(RECORDS_HEADER) + "a,b\r\n\n");
+    EXPECT_EQ("tapfall: 1 line of TapFall-records.csv read as no game, foreign or damaged, and was skipped\n",
+              run({"--records"}).err);
+    std::filesystem::remove(dir.file("TapFall-records.csv"));
+    std::filesystem::create_directory(dir.file("TapFall-records.csv"));
+    EXPECT_EQ("tapfall: cannot read TapFall-records.csv: Is a directory\n", run({"--records"}).err);
+    EXPECT_EQ(2, run({"--records"}).status);
+    std::filesystem::remove(dir.file("TapFall-records.csv"));
     EXPECT_EQ("tapfall: no replay to read: finish a game first\n", run({"--keys"}).err);
     dir.write("bad.replay", "#TapFall replay 1\npress=x\n");
     const Printed bad = run({"--keys", "bad.replay"});
     EXPECT_EQ(2, bad.status);
-    EXPECT_EQ("tapfall: cannot read " + dir.file("bad.replay") + " as a replay\n", bad.err);
-    std::filesystem::remove(dir.file("bad.replay"));
-    dir.write("good.replay", "#TapFall replay 1\n");
-    EXPECT_EQ("1 game\nNo keys were pressed in these games.\n", run({"--keys"}).out);
+    EXPECT_EQ("tapfall: " + dir.file("bad.replay") + ":2: a key before any piece was dealt\n", bad.err);
+    // Of the replays kept, one that cannot be followed is passed over.
+    dir.write("good.replay", "#TapFall replay 1\ndeals=I\n");
+    const Printed kept = run({"--keys"});
+    EXPECT_EQ("1 game\nNo keys were pressed in these games.\n", kept.out);
+    EXPECT_EQ("tapfall: bad.replay:2: a key before any piece was dealt; passed over\n", kept.err);
     std::filesystem::current_path(previous);
 }

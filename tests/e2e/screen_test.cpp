@@ -124,6 +124,12 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     type({"Escape"});
     EXPECT_EQ(0, wait_for_exit());
     EXPECT_EQ(records, read_file(folder / "TapFall-records.csv"));
+    // A replay whose game ends otherwise than it says is not played on.
+    const std::string text = read_file(replay);
+    std::ofstream(replay) << std::regex_replace(text, std::regex("result=lines 40"), "result=lines 39");
+    start("", {}, {"--replay", replay.string()});
+    EXPECT_EQ(2, wait_for_exit(Milliseconds(20000)));
+    EXPECT_EQ("tapfall: " + replay.string() + ": diverged at key 102\n", error_output());
 }
 
 // Centre-aligned, the upright I in the upper row's slot stands one cell in, and the slot's axis

@@ -76,7 +76,7 @@ TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
 TEST_F(StartUp, ACommandLineItCannotFollowEndsWithStatusTwoAndOneLine) {
     for (const auto& [arguments, message] :
          {std::pair<std::vector<std::string>, std::string>{{"--frobnicate"}, "tapfall: cannot follow '--frobnicate' here (try --help)\n"},
-          {{"--replay", "nothing.replay"}, "tapfall: cannot read " + (folder / "../nothing.replay").lexically_normal().string() + " as a replay\n"}}) {
+          {{"--replay", "nothing.replay"}, "tapfall: cannot read " + (folder / "../nothing.replay").lexically_normal().string() + ": No such file or directory\n"}}) {
         start("", {{"DISPLAY", std::nullopt}}, arguments);
         EXPECT_EQ(wait_for_exit(), 2);
         EXPECT_EQ(error_output(), message);

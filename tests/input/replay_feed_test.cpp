@@ -74,7 +74,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
             });
         }, combination);
 
-        const std::optional<Replay> replay = parse_replay(replay_text(live));
+        const std::optional<Replay> replay = parse_replay(replay_text(live)).replay;
         ASSERT_TRUE(replay);
         Game again;
         ReplayFeed feed(again, replay->settings, replay->recording);
@@ -95,4 +95,30 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     EXPECT_GT(finished, 40);
     EXPECT_GT(forty_lines_finished, 3);
     EXPECT_GT(refused, 100);
+}
+
+// A replay says how its game ended; played again, a game that ends otherwise says by which key.
+// Upright I pieces in every column in turn clear 40 lines in 200 keys.
+TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
+    FakeClock clock{5000};
+    Game live;
+    live.settings.randomizer = find_kind(randomizer_kinds(), "I-Cheat");
+    live.reset();
+    start_play(live, clock.now);
+    const std::string round = "wawswdwfwgwhwjwkwlw;";
+    for (uint32_t key = 0; !live.finished; ++key) handle_game_key(live, round[key % round.size()], live.start_ticks + 10 * key);
+    const std::string text = replay_text(live);
+    const auto diverged = [](const std::string& replay_text) {
+        const Replay replay = parse_replay(replay_text).replay.value();
+        Game again;
+        ReplayFeed feed(again, replay.settings, replay.recording, replay.result);
+        start_play(again, 0);
+        feed.feed(again, TWO_MINUTES_MS);
+        return feed.diverged_at(again, TWO_MINUTES_MS);
+    };
+    const size_t last = text.rfind("press="), result = text.find("result="), lines = text.find("lines 40", result);
+    EXPECT_EQ(0u, diverged(text));
+    EXPECT_EQ(199u, diverged(text.substr(0, last) + text.substr(result)));  // without the key that finished it
+    EXPECT_EQ(200u, diverged(text.substr(0, lines) + "lines 39" + text.substr(lines + 8)));
+    EXPECT_EQ(200u, diverged(text.substr(0, result) + "press=9999 97\n" + text.substr(result)));  // one key too many
 }

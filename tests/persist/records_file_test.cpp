@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <tuple>
 
@@ -48,10 +49,20 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     }
     EXPECT_TRUE(append_record(two, path));
     EXPECT_EQ(RECORDS_HEADER + FORTY + "\n" + TWO + "\n", dir.read("records.csv"));
-    EXPECT_EQ(2u, read_records(path).size());
-    EXPECT_EQ(1u, read_records(dir.file("foreign.csv")).size());
+    EXPECT_EQ(2u, read_records(path).records.size());
+    EXPECT_EQ(0, read_records(path).skipped);
+    EXPECT_EQ(1u, read_records(dir.file("foreign.csv")).records.size());
+    EXPECT_EQ(1, read_records(dir.file("foreign.csv")).skipped);
     EXPECT_FALSE(append_record(two, dir.file("no folder/records.csv")));
-    EXPECT_TRUE(read_records(dir.file("missing.csv")).empty());
+    EXPECT_EQ("", read_records(dir.file("missing.csv")).error);
+    EXPECT_TRUE(read_records(dir.file("missing.csv")).records.empty());
+    // A spreadsheet's line ends read as well; a folder is no file; a huge one is read up to a bound.
+    dir.write("saved.csv", std::string(RECORDS_HEADER).replace(std::strlen(RECORDS_HEADER) - 1, 1, "\r\n") + FORTY + "\r\n");
+    EXPECT_EQ(1u, read_records(dir.file("saved.csv")).records.size());
+    EXPECT_EQ("cannot read " + dir.path().string() + ": Is a directory", read_records(dir.path()).error);
+    dir.write("huge.csv", "");
+    std::filesystem::resize_file(dir.file("huge.csv"), uintmax_t(100) << 30);  // sparse: no disk taken
+    EXPECT_TRUE(read_records(dir.file("huge.csv")).cut);
     // A last line without its line feed keeps its game; one withdrawn goes, the later of two.
     dir.write("cut.csv", RECORDS_HEADER + TWO);
     EXPECT_TRUE(append_record(forty, dir.file("cut.csv")));

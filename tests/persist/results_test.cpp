@@ -23,14 +23,14 @@ TEST(Results, OneGameLeavesTheRecordAndTheReplayOfItsLastFinish) {
         game.end_ticks = end;
         keep_result(game, 1796652309, kept);
     }
-    EXPECT_EQ(1u, read_records().size());
-    EXPECT_EQ(41000u, read_records().at(0).time_ms);
+    EXPECT_EQ(1u, read_records().records.size());
+    EXPECT_EQ(41000u, read_records().records.at(0).time_ms);
     std::vector<std::string> files = dir.entries();
     std::sort(files.begin(), files.end());
     EXPECT_EQ((std::vector<std::string>{kept.stem() + ".replay", "TapFall-records.csv"}), files);
     game.start_ticks = 50000;
     keep_result(game, 1796652309, kept);
-    EXPECT_EQ(2u, read_records().size());
+    EXPECT_EQ(2u, read_records().records.size());
     EXPECT_EQ(3u, dir.entries().size());
     std::filesystem::current_path(previous);
 }
