@@ -16,6 +16,8 @@ struct Command {
     std::string replay;
     std::string chart;
     std::vector<std::string> replays;
+    // The folder the command was given in, to name files as the player would from there.
+    std::string here;
     // Why the command line cannot be followed; empty when it can.
     std::string error;
 };

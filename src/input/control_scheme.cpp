@@ -12,10 +12,12 @@ KeyOutcome ControlScheme::press(Game& game, KeyCode key, uint32_t now) const {
     switch (key) {
         case KEY_BACKSPACE:
             if (!game.settings.practice_mode) break;
+        {
             count_key(game);
-            game.undo();
+            const bool undone = game.undo();
             game.play(Sound::Rewind);
-            break;
+            return undone ? KeyOutcome::NewPiece : KeyOutcome::Other;
+        }
         case KEY_RETURN:
             game.play(Sound::GameStart);
             game.reset();
@@ -23,8 +25,7 @@ KeyOutcome ControlScheme::press(Game& game, KeyCode key, uint32_t now) const {
         case KEY_SPACE:
             if (!game.settings.hold_allowed) break;
             count_key(game);
-            hold_active_piece(game);
-            break;
+            return hold_active_piece(game) ? KeyOutcome::NewPiece : KeyOutcome::Other;
         case KEY_F2:
             // The next frame is saved as it is drawn.
             game.screenshot_pending = true;

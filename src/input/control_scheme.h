@@ -12,8 +12,9 @@
 // The keys a scheme reads: the home row only, or all four rows.
 enum class KeyBlock { HomeRow, FourRows };
 
-// What a key did to the piece: only a drop places it or is refused.
-enum class KeyOutcome { Other, Placed, Refused };
+// What a key did to the piece: only a drop places it or is refused; a hold or an undo that did
+// something brings another piece.
+enum class KeyOutcome { Other, Placed, Refused, NewPiece };
 
 class ControlScheme {
 public:

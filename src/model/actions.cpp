@@ -68,8 +68,8 @@ bool drop_active_piece(Game& game, int column, uint32_t now) {
     return true;
 }
 
-void hold_active_piece(Game& game) {
-    if (game.hold_used) return;
+bool hold_active_piece(Game& game) {
+    if (game.hold_used) return false;
     // A hold into an empty slot deals a new piece, so it can be undone like a drop.
     if (game.hold_piece.type == NO_PIECE) game.take_snapshot();
     std::swap(game.active_piece, game.hold_piece);
@@ -77,6 +77,7 @@ void hold_active_piece(Game& game) {
     if (game.active_piece.type == NO_PIECE) shift_new_piece(game);
     game.play(Sound::Hold);
     if (!game.settings.double_hold) game.hold_used = true;
+    return true;
 }
 
 void start_play(Game& game, uint32_t now) {

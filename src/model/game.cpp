@@ -42,8 +42,8 @@ void Game::take_snapshot() {
     can_undo = true;
 }
 
-void Game::undo() {
-    if (!can_undo) return;
+bool Game::undo() {
+    if (!can_undo) return false;
     // Exactly one piece was dealt since the snapshot. It is remembered as it was dealt, not read
     // back from the queue, because a hold since then may have moved it into the hold slot.
     restore_pending = true;
@@ -51,6 +51,7 @@ void Game::undo() {
     static_cast<Progress&>(*this) = snapshot;
     active_piece.spawn(settings.ars);
     can_undo = false;
+    return true;
 }
 
 GameResult Game::result() const {

@@ -72,8 +72,8 @@ struct Game : Progress {
     void deal_into(Piece& slot);
     // Keeps the game as it is now for an undo.
     void take_snapshot();
-    // Back to the snapshot, once.
-    void undo();
+    // Back to the snapshot, once; false when there is nothing to go back to.
+    bool undo();
 
     // The counters, the time of a finished game and the field as they stand.
     GameResult result() const;

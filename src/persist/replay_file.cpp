@@ -167,15 +167,16 @@ ReplayRead parse_replay(const std::string& text) {
     return {reader.replay(), ""};
 }
 
-ReplayRead read_replay(const std::string& path) {
+ReplayRead read_replay(const std::string& path, const std::string& name) {
+    const std::string& named = name.empty() ? path : name;
     std::FILE* file = open_regular_file(path);
-    if (!file) return {std::nullopt, "cannot read " + path + ": " + std::strerror(errno)};
+    if (!file) return {std::nullopt, "cannot read " + named + ": " + std::strerror(errno)};
     std::string text(MAX_REPLAY_BYTES + 1, '\0');
     text.resize(std::fread(text.data(), 1, text.size(), file));
     std::fclose(file);
-    if (text.size() > MAX_REPLAY_BYTES) return {std::nullopt, path + ": larger than any replay"};
+    if (text.size() > MAX_REPLAY_BYTES) return {std::nullopt, named + ": larger than any replay"};
     ReplayRead read = parse_replay(text);
-    if (!read.replay) read.error = path + ":" + (read.error.rfind("line ", 0) == 0 ? read.error.substr(5) : " " + read.error);
+    if (!read.replay) read.error = named + ":" + (read.error.rfind("line ", 0) == 0 ? read.error.substr(5) : " " + read.error);
     return read;
 }
 

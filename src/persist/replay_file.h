@@ -32,9 +32,9 @@ struct ReplayRead {
 
 std::string replay_text(const Game& game);
 ReplayRead parse_replay(const std::string& text);
-// The same for a file; the error then begins with the file's path. Files larger than any replay
-// are not read.
-ReplayRead read_replay(const std::string& path);
+// The same for a file; the error then begins with the file's name, by default its path. Files
+// larger than any replay are not read.
+ReplayRead read_replay(const std::string& path, const std::string& name = "");
 
 // Writes the game's replay as base + ".replay", or base + "_2.replay", ...: the first name whose
 // screenshot name (".bmp") is free too, so that the game's screenshot can stand beside it. Returns

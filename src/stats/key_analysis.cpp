@@ -42,10 +42,10 @@ size_t analyse_replay(const Replay& replay, std::vector<KeyStats>& all_keys) {
         if (found == keys.end()) found = keys.insert(keys.end(), KeyStats{pressed.key, 0, 0, 0, {}});
         found->presses += 1;
         found->waits.push_back(pressed.at - arrival);
-        found->drops += outcome != KeyOutcome::Other;
+        found->drops += outcome == KeyOutcome::Placed || outcome == KeyOutcome::Refused;
         found->refused += outcome == KeyOutcome::Refused;
-        const KeyCode logical = after.settings.key_bindings.translate(pressed.key);
-        if (outcome == KeyOutcome::Placed || logical == KEY_SPACE || logical == KEY_BACKSPACE) arrival = pressed.at;
+        // Only a key that brought another piece starts the next wait.
+        if (outcome == KeyOutcome::Placed || outcome == KeyOutcome::NewPiece) arrival = pressed.at;
     };
     const uint32_t end = std::max(feed.last_key_at(), TWO_MINUTES_MS);
     feed.feed(game, end, watch);

@@ -42,19 +42,34 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
     EXPECT_EQ((std::vector<std::string>{(std::filesystem::current_path() / "a.replay").string(), "/b.replay"}),
               keys.replays);
     EXPECT_EQ("/c.svg", parse_command_line({"--records", "--chart", "/c.svg"}).chart);
+    EXPECT_EQ("/c=.svg", parse_command_line({"--records", "--chart=/c=.svg"}).chart);
     EXPECT_EQ("/d.replay", parse_command_line({"--replay", "/d.replay"}).replay);
+    EXPECT_EQ("/-d.replay", parse_command_line({"--replay=/-d.replay"}).replay);
+    EXPECT_EQ((std::vector<std::string>{"/-e.replay"}), parse_command_line({"--keys", "--", "/-e.replay"}).replays);
     for (const std::vector<std::string>& wrong :
          {std::vector<std::string>{"--replay"}, {"--replay", "a", "b"}, {"--chart", "c.svg"}, {"--records", "--chart"},
-          {"--records", "--chart", "a", "--chart", "b"}, {"--keys", "--records"}, {"--help", "--version"}, {"-x"}, {"play"}})
+          {"--records", "--chart", "a", "--chart", "b"}, {"--keys", "--records"}, {"--help", "--version"}, {"-x"}, {"play"},
+          {"--replay="}, {"--keys", "-e.replay"}, {"--", "--help"}})
         EXPECT_NE("", parse_command_line(wrong).error) << wrong[0];
     EXPECT_EQ("cannot follow '-x' here (try --help)", parse_command_line({"-x"}).error);
+    EXPECT_EQ("'--records' takes no value", parse_command_line({"--records=yes"}).error);
+    // GNU's layout: lines within 79 columns, and the exit statuses.
+    const std::string help = run({"--help"}).out;
+    for (size_t start = 0, end; (end = help.find('\n', start)) != std::string::npos; start = end + 1)
+        EXPECT_LE(end - start, 79u) << help.substr(start, end - start);
+    EXPECT_NE(std::string::npos, help.find("\nExit status:\n 0  if OK,\n"));
+    // Output that cannot be written is an error.
+    std::FILE *full = std::fopen("/dev/full", "w"), *err = std::tmpfile();
+    EXPECT_EQ(2, run_text_command(parse_command_line({"--version"}), full, err));
+    std::fclose(full);
+    std::fclose(err);
 
     const TempDir dir;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
     EXPECT_EQ(0u, run({"--version"}).out.find(std::string("tapfall ") + TAPFALL_VERSION + "\nCopyright (C) 2026 The Tapfall "
                                                                                          "developers\nLicense GPLv3+: "));
-    EXPECT_EQ(0u, run({"--help"}).out.find("Usage: tapfall ["));
+    EXPECT_EQ(0u, run({"--help"}).out.find("Usage: tapfall\n"));
     EXPECT_EQ("No finished games are recorded yet.\n", run({"--records", "--chart", "chart.svg"}).out);
     EXPECT_EQ(0u, dir.read("chart.svg").find(CHART_START));
     EXPECT_EQ(0, run({"--records", "--chart", "chart.svg"}).status);  // its own chart, replaced
@@ -90,7 +105,7 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
     dir.write("bad.replay", "#TapFall replay 1\npress=x\n");
     const Printed bad = run({"--keys", "bad.replay"});
     EXPECT_EQ(2, bad.status);
-    EXPECT_EQ("tapfall: " + dir.file("bad.replay") + ":2: a key before any piece was dealt\n", bad.err);
+    EXPECT_EQ("tapfall: bad.replay:2: a key before any piece was dealt\n", bad.err);
     // Of the replays kept, one that cannot be followed is passed over.
     dir.write("good.replay", "#TapFall replay 1\ndeals=I\n");
     const Printed kept = run({"--keys"});

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/as_player.h"
 #include "support/temp_dir.h"
 
 TEST(PlayerFolder, IsTheGamesOwnFolderOnlyForAFolderInstallationThatMayWriteThere) {
@@ -22,4 +26,24 @@ TEST(PlayerFolder, IsTheGamesOwnFolderOnlyForAFolderInstallationThatMayWriteTher
     // With no home at all a folder installation stays in its folder; a system one never does.
     EXPECT_EQ("", folder(FOLDER, false, nullptr, nullptr, ""));
     EXPECT_EQ("/nonexistent/.local/share/tapfall", folder(SYSTEM, true, nullptr, nullptr, ""));
+}
+
+// Where no player's folder can be made, saving says which file and why: the folder it could not
+// make, not the missing one below it.
+TEST(PlayerFolder, SavingWhereNoFolderCanBeMadeSaysWhy) {
+    const TempDir dir;
+    const std::filesystem::path locked = dir.path() / "locked";
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_TRUE(as_player(dir.path(), [&] {
+        setenv("XDG_DATA_HOME", (locked / "data").c_str(), 1);
+        choose_player_folder();
+        std::string failure;
+        const bool saved = save_player_settings(Settings(), &failure);
+        unsetenv("XDG_DATA_HOME");
+        choose_player_folder();
+        return !saved && failure == "cannot save the settings to " + (locked / "data/tapfall/TapFall.ini").string() +
+                                        ": Permission denied";
+    }));
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }
