@@ -19,11 +19,16 @@
 const char* const RECORDS_FILE_NAME = "TapFall-records.csv";
 const char* const RECORDS_HEADER =
     "date,mode,control scheme,randomizer,placement system,big mode,practice mode,result,time,pieces,lines,keys,"
-    "pieces per minute,keys per piece\n";
+    "pieces per minute,keys per piece,deep drop,column clamping,hold,double hold,piece previews,music mode,"
+    "initial orientation\n";
 
 namespace {
 
-constexpr int COLUMNS = 14;
+// The first columns, and all of them: files of the first keep being read.
+constexpr size_t FIRST_COLUMNS = 14, COLUMNS = 21;
+const char* const ORIENTATIONS[] = {"SRS", "ARS"};
+
+const char* truth(bool value) { return value ? "TRUE" : "FALSE"; }
 
 std::string fixed(double value, int decimals) {
     char text[32];
@@ -73,6 +78,10 @@ bool is_date(const std::string& text) {
 
 }  // namespace
 
+Difficulty difficulty_of(const Settings& s) {
+    return {s.deep_drop, s.column_clamp, s.hold_allowed, s.double_hold, s.piece_previews, s.music_mode, s.ars};
+}
+
 bool Record::forty_lines() const { return game_mode == game_mode_names(GameMode::FortyLines).file_value; }
 
 std::string Record::result() const { return forty_lines() ? fixed(time_ms / 1000.0, 3) : std::to_string(lines); }
@@ -89,6 +98,7 @@ Record record_of(const Game& game, std::time_t when) {
     record.placement_system = placement_systems()[settings.placement_system].name;
     record.big_mode = settings.big_mode;
     record.practice_mode = settings.practice_mode;
+    record.difficulty = difficulty_of(settings);
     record.time_ms = game.end_ticks - game.start_ticks;
     record.pieces = game.pieces;
     record.lines = game.lines;
@@ -100,17 +110,18 @@ std::string record_line(const Record& r) {
     const double minutes = r.time_ms / 60000.0;
     const std::string pieces_per_minute = fixed(r.time_ms == 0 ? 0 : r.pieces / minutes, 2);
     const std::string keys_per_piece = fixed(r.pieces == 0 ? 0 : double(r.keys) / r.pieces, 2);
-    const char* big = r.big_mode ? "TRUE" : "FALSE";
-    const char* practice = r.practice_mode ? "TRUE" : "FALSE";
+    const Difficulty& d = r.difficulty;
     return r.date + "," + r.game_mode + "," + r.control_scheme + "," + r.randomizer + "," + r.placement_system + "," +
-           big + "," + practice + "," + r.result() + "," + fixed(r.time_ms / 1000.0, 3) + "," +
+           truth(r.big_mode) + "," + truth(r.practice_mode) + "," + r.result() + "," + fixed(r.time_ms / 1000.0, 3) + "," +
            std::to_string(r.pieces) + "," + std::to_string(r.lines) + "," + std::to_string(r.keys) + "," +
-           pieces_per_minute + "," + keys_per_piece;
+           pieces_per_minute + "," + keys_per_piece + "," + truth(d.deep_drop) + "," + truth(d.column_clamp) + "," +
+           truth(d.hold) + "," + truth(d.double_hold) + "," + std::to_string(d.previews) + "," + truth(d.music_mode) + "," +
+           ORIENTATIONS[d.ars];
 }
 
 std::optional<Record> parse_record(const std::string& line) {
     const std::vector<std::string> f = split(line);
-    if (f.size() != COLUMNS || !is_date(f[0])) return std::nullopt;
+    if ((f.size() != FIRST_COLUMNS && f.size() != COLUMNS) || !is_date(f[0])) return std::nullopt;
     Record r;
     r.date = f[0];
     r.game_mode = f[1];
@@ -129,8 +140,23 @@ std::optional<Record> parse_record(const std::string& line) {
     r.pieces = int(*pieces);
     r.lines = int(*lines);
     r.keys = int(*keys);
+    if (f.size() == COLUMNS) {
+        Difficulty& d = r.difficulty;
+        const auto previews = whole_number(f[18]);
+        bool* flags[] = {&d.deep_drop, &d.column_clamp, &d.hold, &d.double_hold, &d.music_mode};
+        const size_t flag_columns[] = {14, 15, 16, 17, 19};
+        for (size_t i = 0; i < 5; ++i) {
+            const auto value = flag(f[flag_columns[i]]);
+            if (!value) return std::nullopt;
+            *flags[i] = *value;
+        }
+        if (!previews || *previews > MAX_PIECE_PREVIEWS) return std::nullopt;
+        d.previews = int(*previews);
+        d.ars = f[20] == ORIENTATIONS[1];
+    }
     // The columns worked out from the others must agree with them, or the line was changed.
-    if (record_line(r) != line) return std::nullopt;
+    const std::string written = record_line(r);
+    if (f.size() == COLUMNS ? written != line : written.compare(0, line.size() + 1, line + ",") != 0) return std::nullopt;
     return r;
 }
 
@@ -172,7 +198,8 @@ RecordsRead read_records(const std::string& path) {
         start = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (const auto record = parse_record(line)) read.records.push_back(*record);
-        else read.skipped += !line.empty() && line + "\n" != RECORDS_HEADER;
+        // A header, of today's columns or of the first ones, which begins today's, is no game either.
+        else read.skipped += !line.empty() && std::string(RECORDS_HEADER).rfind(line, 0) != 0;
     }
     return read;
 }

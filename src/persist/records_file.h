@@ -9,10 +9,32 @@
 #include <string>
 #include <vector>
 
+#include "model/settings.h"
+
 struct Game;
 
 extern const char* const RECORDS_FILE_NAME;
 extern const char* const RECORDS_HEADER;
+
+// The settings, besides the mode, the scheme, the randomizer, the placement system and the field
+// size, that change how hard a game is.
+struct Difficulty {
+    bool deep_drop = true;
+    bool column_clamp = true;
+    bool hold = true;
+    bool double_hold = true;
+    int previews = MAX_PIECE_PREVIEWS;
+    bool music_mode = false;
+    bool ars = false;
+
+    bool operator==(const Difficulty& other) const {
+        return deep_drop == other.deep_drop && column_clamp == other.column_clamp && hold == other.hold &&
+               double_hold == other.double_hold && previews == other.previews && music_mode == other.music_mode &&
+               ars == other.ars;
+    }
+};
+
+Difficulty difficulty_of(const Settings& settings);
 
 struct Record {
     std::string date;  // local time, "2026-12-07 14:05:09"
@@ -22,6 +44,8 @@ struct Record {
     std::string placement_system;
     bool big_mode = false;
     bool practice_mode = false;
+    // A line of the first seven columns only, from before they were kept, reads as the defaults.
+    Difficulty difficulty = difficulty_of(Settings());
     uint32_t time_ms = 0;
     int pieces = 0;
     int lines = 0;

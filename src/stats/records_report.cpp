@@ -14,23 +14,38 @@ struct RecordKind {
     std::string randomizer;
     std::string placement_system;
     bool big_mode = false;
+    Difficulty difficulty;
 
     bool operator==(const RecordKind& other) const {
         return game_mode == other.game_mode && control_scheme == other.control_scheme &&
-               randomizer == other.randomizer && placement_system == other.placement_system && big_mode == other.big_mode;
+               randomizer == other.randomizer && placement_system == other.placement_system &&
+               big_mode == other.big_mode && difficulty == other.difficulty;
     }
 };
 
-RecordKind kind_of(const Record& r) { return {r.game_mode, r.control_scheme, r.randomizer, r.placement_system, r.big_mode}; }
+RecordKind kind_of(const Record& r) {
+    return {r.game_mode, r.control_scheme, r.randomizer, r.placement_system, r.big_mode, r.difficulty};
+}
 
 // Whether a's result beats b's: a shorter time, or more lines.
 bool better(const Record& a, const Record& b) { return a.forty_lines() ? a.time_ms < b.time_ms : a.lines > b.lines; }
 
 double value(const Record& record) { return record.forty_lines() ? record.time_ms / 1000.0 : record.lines; }
 
+// The settings that change how hard a game is are named where they are not the defaults.
 std::string describe(const RecordKind& kind) {
-    return kind.game_mode + ", " + kind.control_scheme + ", " + kind.randomizer + ", " + kind.placement_system +
-           (kind.big_mode ? ", big" : "");
+    const Difficulty& d = kind.difficulty;
+    const Difficulty usual = difficulty_of(Settings());
+    std::string text = kind.game_mode + ", " + kind.control_scheme + ", " + kind.randomizer + ", " + kind.placement_system;
+    if (kind.big_mode) text += ", big";
+    if (d.deep_drop != usual.deep_drop) text += d.deep_drop ? ", deep drop" : ", no deep drop";
+    if (d.column_clamp != usual.column_clamp) text += d.column_clamp ? ", column clamping" : ", no column clamping";
+    if (!d.hold) text += ", no hold";
+    else if (d.double_hold != usual.double_hold) text += d.double_hold ? ", double hold" : ", single hold";
+    if (d.previews != usual.previews) text += ", " + std::to_string(d.previews) + (d.previews == 1 ? " preview" : " previews");
+    if (d.music_mode) text += ", music mode";
+    if (d.ars != usual.ars) text += d.ars ? ", ARS" : ", SRS";
+    return text;
 }
 
 std::string with_unit(const Record& record) { return record.result() + (record.forty_lines() ? " s" : " lines"); }
@@ -95,16 +110,18 @@ std::string records_report(const std::vector<Record>& records) {
     const KindGames& most = *most_played(kinds);
     const size_t shown = std::min(LAST_GAMES, most.games.size());
     const std::vector<Record> last(most.games.end() - long(shown), most.games.end());
-    text += "\nMost played: " + describe(most.kind) + ", " + std::to_string(most.games.size()) + " games. The last " +
-            std::to_string(shown) + ":\n";
+    text += "\nMost played: " + describe(most.kind) + ", " + std::to_string(most.games.size()) +
+            (most.games.size() == 1 ? " game. The last:\n" : " games. The last " + std::to_string(shown) + ":\n");
     for (const Record& game : last) text += "  " + game.date + "  " + with_unit(game) + (game.practice_mode ? " (practice)\n" : "\n");
     if (shown >= 2) {
         const double trend = trend_per_game(last);
         const bool forty = most.games[0].forty_lines();
         const bool improving = forty ? trend < 0 : trend > 0;
-        const std::string amount = format(forty ? "%.2f s" : "%.2f lines", std::abs(trend));
-        std::string direction = "level";
-        if (trend != 0) direction = std::string(improving ? "better" : "worse") + " by " + amount + " a game";
+        // Times to the millisecond, as the results are; less than that is no change.
+        const std::string amount = format(forty ? "%.3f s" : "%.2f lines", std::abs(trend));
+        std::string direction = "steady";
+        if (amount.find_first_of("123456789") != std::string::npos)
+            direction = std::string(improving ? "better" : "worse") + " by " + amount + " a game";
         text += "Trend: " + direction + "\n";
     }
     return text;

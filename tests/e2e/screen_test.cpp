@@ -105,7 +105,7 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     // The game's record: a hold, the held minus key's drop and the hundred drops.
     const std::string seconds = std::regex_replace(result->first, std::regex(R"(.*_(\d+)_(\d{3})s\.bmp)"), "$1.$2");
     const std::regex record(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,)" + seconds +
-                            "," + seconds + R"(,101,40,102,\d+\.\d\d,1\.01\n)");
+                            "," + seconds + R"(,101,40,102,\d+\.\d\d,1\.01,TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS\n)");
     const std::string records = read_file(folder / "TapFall-records.csv");
     EXPECT_TRUE(std::regex_match(records.substr(records.find('\n') + 1), record)) << records;
     // Its replay, under the screenshot's name, played again: the same result.

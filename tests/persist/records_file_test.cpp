@@ -13,8 +13,11 @@
 
 namespace {
 
-const std::string FORTY = "2026-12-07 14:05:09,40Lines,40-Key,I-Cheat,Center-aligned,TRUE,FALSE,45.123,45.123,101,40,102,134.30,1.01";
-const std::string TWO = "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,130,52,260,65.00,2.00";
+const std::string FORTY = "2026-12-07 14:05:09,40Lines,40-Key,I-Cheat,Center-aligned,TRUE,FALSE,45.123,45.123,101,40,102,"
+                          "134.30,1.01,FALSE,TRUE,TRUE,FALSE,3,FALSE,ARS";
+// A line of the first columns, from before the rest were kept: the defaults.
+const std::string OLD_TWO = "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,130,52,260,65.00,2.00";
+const std::string TWO = OLD_TWO + ",TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS";
 
 }  // namespace
 
@@ -25,16 +28,21 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     game.settings.randomizer = 3;
     game.settings.placement_system = 1;
     game.settings.big_mode = true;
+    std::tie(game.settings.deep_drop, game.settings.double_hold, game.settings.piece_previews, game.settings.ars) =
+        std::tuple(false, false, 3, true);
     game.start_ticks = 4000000000u;
     game.end_ticks = game.start_ticks + 45123;  // across the clock's wrap
     std::tie(game.pieces, game.lines, game.keys) = std::tuple(101, 40, 102);
     EXPECT_EQ(FORTY, record_line(record_of(game, 1796652309)));
     EXPECT_EQ(FORTY, record_line(*parse_record(FORTY)));
     EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
+    EXPECT_EQ(TWO, record_line(*parse_record(OLD_TWO)));
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
          {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11), TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
-          "2026-12-07 14:05:09,Endless" + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43)})
+          "2026-12-07 14:05:09,Endless" + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43),
+          OLD_TWO + ",TRUE", FORTY.substr(0, FORTY.size() - 11) + "11,FALSE,ARS", FORTY.substr(0, FORTY.size() - 3) + "XRS",
+          FORTY.substr(0, FORTY.size() - 17) + "yes,TRUE,FALSE,3,FALSE,ARS"})
         EXPECT_FALSE(parse_record(line)) << line;
 
     // Added whole or not at all, after the header; the header and foreign lines are skipped.
@@ -42,7 +50,7 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     const std::string path = dir.file("records.csv");
     const Record forty = *parse_record(FORTY), two = *parse_record(TWO);
     EXPECT_TRUE(append_record(forty, path));
-    dir.write("foreign.csv", "a,b\n" + TWO + "\n");
+    dir.write("foreign.csv", "a,b\n" + std::string(RECORDS_HEADER).substr(0, 138) + "\n" + OLD_TWO + "\n");
     {
         FileSizeLimit full_disk(std::filesystem::file_size(path) + 10);
         EXPECT_FALSE(append_record(two, path));
@@ -64,10 +72,10 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     std::filesystem::resize_file(dir.file("huge.csv"), uintmax_t(100) << 30);  // sparse: no disk taken
     EXPECT_TRUE(read_records(dir.file("huge.csv")).cut);
     // A last line without its line feed keeps its game; one withdrawn goes, the later of two.
-    dir.write("cut.csv", RECORDS_HEADER + TWO);
+    dir.write("cut.csv", RECORDS_HEADER + OLD_TWO);
     EXPECT_TRUE(append_record(forty, dir.file("cut.csv")));
     EXPECT_TRUE(append_record(two, dir.file("cut.csv")));
     EXPECT_TRUE(withdraw_record(two, dir.file("cut.csv")));
-    EXPECT_EQ(RECORDS_HEADER + TWO + "\n" + FORTY + "\n", dir.read("cut.csv"));
+    EXPECT_EQ(RECORDS_HEADER + OLD_TWO + "\n" + FORTY + "\n", dir.read("cut.csv"));
     EXPECT_FALSE(withdraw_record(two, path + ".missing"));
 }

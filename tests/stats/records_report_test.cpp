@@ -9,7 +9,7 @@ namespace {
 // A game of Bag, Left-aligned: date, mode, scheme, time, lines, practice, big.
 Record game(const char* date, const char* mode, const char* scheme, uint32_t time_ms, int lines, bool practice = false,
             bool big = false) {
-    return {date, mode, scheme, "Bag", "Left-aligned", big, practice, time_ms, 0, lines, 0};
+    return {date, mode, scheme, "Bag", "Left-aligned", big, practice, {}, time_ms, 0, lines, 0};
 }
 
 // Six games of four kinds, one of them played in practice only.
@@ -26,6 +26,10 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
     EXPECT_DOUBLE_EQ(10, trend_per_game({two_minutes.begin() + 1, two_minutes.end()}));
     EXPECT_NE(std::string::npos, records_report(two_minutes).find("Trend: better by 10.00 lines a game\n"));
     EXPECT_EQ(0, trend_per_game({two_minutes[0]}));
+    // One game is one game; less than a millisecond a game is no change.
+    EXPECT_NE(std::string::npos, records_report({two_minutes[0]}).find(", 1 game. The last:\n"));
+    const Record forty = game("2026-12-01 10:00:00", "40Lines", "40-Key", 40000, 40);
+    EXPECT_NE(std::string::npos, records_report({forty, forty, forty}).find("Trend: steady\n"));
 
     const std::string chart = records_chart(RECORDS);
     EXPECT_EQ(0u, chart.find(std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\""));
