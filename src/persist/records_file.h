@@ -17,15 +17,11 @@ extern const char* const RECORDS_FILE_NAME;
 extern const char* const RECORDS_HEADER;
 
 // The settings, besides the mode, the scheme, the randomizer, the placement system and the field
-// size, that change how hard a game is.
+// size, that change how hard a game is; their defaults are the settings' own, difficulty_of(Settings()).
 struct Difficulty {
-    bool deep_drop = true;
-    bool column_clamp = true;
-    bool hold = true;
-    bool double_hold = true;
-    int previews = MAX_PIECE_PREVIEWS;
-    bool music_mode = false;
-    bool ars = false;
+    bool deep_drop, column_clamp, hold, double_hold;
+    int previews;
+    bool music_mode, ars;
 
     bool operator==(const Difficulty& other) const {
         return deep_drop == other.deep_drop && column_clamp == other.column_clamp && hold == other.hold &&
