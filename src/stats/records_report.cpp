@@ -80,6 +80,28 @@ std::string format(const char* pattern, double number) {
     return text;
 }
 
+// Seconds from the start of the calendar to a record's date, "2026-12-07 14:05:09", read as it is
+// written: one player's records are all in one zone, so the differences are true.
+double seconds_of(const std::string& date) {
+    int y = 0, m = 0, d = 0, hour = 0, minute = 0, second = 0;
+    std::sscanf(date.c_str(), "%d-%d-%d %d:%d:%d", &y, &m, &d, &hour, &minute, &second);
+    // Days since 1 March of year 0, so that the leap day comes last.
+    if (m <= 2) y -= 1, m += 12;
+    const long days = 365L * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 + d;
+    return days * 86400.0 + hour * 3600 + minute * 60 + second;
+}
+
+// The values written with as few decimals as keep them apart, from `fewest` up to three.
+std::vector<std::string> distinct_labels(const std::vector<double>& values, int fewest) {
+    std::vector<std::string> labels;
+    for (int decimals = fewest; decimals <= 3; ++decimals) {
+        labels.clear();
+        for (double v : values) labels.push_back(format(("%." + std::to_string(decimals) + "f").c_str(), v));
+        if (std::adjacent_find(labels.begin(), labels.end()) == labels.end()) break;
+    }
+    return labels;
+}
+
 }  // namespace
 
 double trend_per_game(const std::vector<Record>& records) {
@@ -132,13 +154,18 @@ const char* const CHART_START = "<!-- tapfall --records --chart -->\n";
 std::string records_chart(const std::vector<Record>& records) {
     const std::vector<KindGames> kinds = by_kind(records);
     const KindGames* most = most_played(kinds);
-    const double width = 640, height = 360, left = 70, right = 20, top = 40, bottom = 50;
+    const double width = 640, height = 360, left = 70, right = 20, top = 50, bottom = 50;
     const auto n = [](double number) { return format("%.1f", number); };
     const auto text_at = [&](double x, double y, const std::string& what, const char* anchor = "start") {
         return "<text x=\"" + n(x) + "\" y=\"" + n(y) + "\" fill=\"#c0c0c0\" text-anchor=\"" + anchor + "\">" + what +
                "</text>\n";
     };
-    std::string svg = std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(width) + "\" height=\"" + n(height) +
+    const auto dot = [&](double x, double y, bool practice) {
+        // Practice games in another colour: their results may have been helped by undo.
+        return "<circle cx=\"" + n(x) + "\" cy=\"" + n(y) + "\" r=\"3\" fill=\"" + (practice ? "#0080ff" : "#40ffc0") + "\"/>\n";
+    };
+    std::string svg = std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(width) +
+                      "\" height=\"" + n(height) + "\" viewBox=\"0 0 " + n(width) + " " + n(height) +
                       "\" font-family=\"DejaVu Sans Mono, monospace\" font-size=\"12\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"#101018\"/>\n";
     if (!most) return svg + text_at(20, 30, "No finished games are recorded yet.") + "</svg>\n";
@@ -151,23 +178,55 @@ std::string records_chart(const std::vector<Record>& records) {
         high = std::max(high, value(game));
     }
     if (high - low < 1) high = low + 1;
+    const double first = seconds_of(games.front().date), last = seconds_of(games.back().date);
     const double plot_width = width - left - right, plot_height = height - top - bottom, base = height - bottom;
-    const size_t count = games.size();
-    const auto x_of = [&](size_t i) { return left + (count == 1 ? plot_width / 2 : plot_width * i / (count - 1)); };
+    const auto x_of = [&](const Record& game) {
+        return left + (last <= first ? plot_width / 2 : plot_width * (seconds_of(game.date) - first) / (last - first));
+    };
     const auto y_of = [&](double v) { return top + plot_height * (high - v) / (high - low); };
 
-    svg += text_at(left, 24, describe(most->kind) + (forty ? ": time in seconds" : ": lines"));
+    svg += text_at(left, 20, describe(most->kind) + (forty ? ": time in seconds" : ": lines"));
+    svg += dot(width - right - 190, 36, false) + text_at(width - right - 182, 40, "game");
+    svg += dot(width - right - 120, 36, true) + text_at(width - right - 112, 40, "practice game");
     svg += "<polyline fill=\"none\" stroke=\"#808080\" points=\"" + n(left) + "," + n(top) + " " + n(left) + "," +
            n(base) + " " + n(width - right) + "," + n(base) + "\"/>\n";
-    for (double v : {low, (low + high) / 2, high}) svg += text_at(left - 6, y_of(v) + 4, format(forty ? "%.1f" : "%.0f", v), "end");
-    svg += text_at(left, base + 18, games.front().date.substr(0, 10));
-    svg += text_at(width - right, base + 18, games.back().date.substr(0, 10), "end");
+    const std::vector<double> marks = {low, (low + high) / 2, high};
+    const std::vector<std::string> marked = distinct_labels(marks, forty ? 1 : 0);
+    for (size_t i = 0; i < marks.size(); ++i) svg += text_at(left - 6, y_of(marks[i]) + 4, marked[i], "end");
+    // The dates of the first and the last game, and of the middle of the time between where it differs.
+    const std::string from = games.front().date.substr(0, 10), to = games.back().date.substr(0, 10);
+    svg += text_at(last <= first ? left + plot_width / 2 : left, base + 18, from, last <= first ? "middle" : "start");
+    if (to != from) svg += text_at(width - right, base + 18, to, "end");
+
+    const Record* best = nullptr;
+    for (const Record& game : games)
+        if (!game.practice_mode && (!best || better(game, *best))) best = &game;
+    if (best) {
+        svg += "<line x1=\"" + n(left) + "\" y1=\"" + n(y_of(value(*best))) + "\" x2=\"" + n(width - right) + "\" y2=\"" +
+               n(y_of(value(*best))) + "\" stroke=\"#ffc000\" stroke-dasharray=\"4 4\"/>\n";
+        svg += text_at(width - right, y_of(value(*best)) - 4, "best " + with_unit(*best), "end");
+    }
+
+    // Games closer than a pixel apart share one point, their mean, so that any number of games
+    // makes a picture of the same size; it is a practice point when all of them were practice.
+    struct Point {
+        double x, total = 0;
+        int games = 0;
+        bool practice = true;
+    };
+    std::vector<Point> points;
+    for (const Record& game : games) {
+        const double x = x_of(game);
+        if (points.empty() || (games.size() <= size_t(plot_width) ? true : std::floor(x) != std::floor(points.back().x)))
+            points.push_back({x});
+        Point& point = points.back();
+        point.total += value(game);
+        point.games += 1;
+        point.practice = point.practice && game.practice_mode;
+    }
     svg += "<polyline fill=\"none\" stroke=\"#40ffc0\" stroke-width=\"2\" points=\"";
-    for (size_t i = 0; i < count; ++i) svg += n(x_of(i)) + "," + n(y_of(value(games[i]))) + " ";
+    for (const Point& point : points) svg += n(point.x) + "," + n(y_of(point.total / point.games)) + " ";
     svg += "\"/>\n";
-    // Practice games in another colour: their results may have been helped by undo.
-    for (size_t i = 0; i < count; ++i)
-        svg += "<circle cx=\"" + n(x_of(i)) + "\" cy=\"" + n(y_of(value(games[i]))) + "\" r=\"3\" fill=\"" +
-               (games[i].practice_mode ? "#0080ff" : "#40ffc0") + "\"/>\n";
+    for (const Point& point : points) svg += dot(point.x, y_of(point.total / point.games), point.practice);
     return svg + "</svg>\n";
 }

@@ -34,8 +34,23 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
     const std::string chart = records_chart(RECORDS);
     EXPECT_EQ(0u, chart.find(std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\""));
     EXPECT_NE(std::string::npos, chart.find("40Lines, 40-Key, Bag, Left-aligned: time in seconds"));
-    // Four games from left to right, the time growing upward: 50 s at the top, 45 s at the bottom.
-    EXPECT_NE(std::string::npos, chart.find("points=\"70.0,40.0 253.3,310.0 436.7,229.0 620.0,202.0 \""));
-    EXPECT_EQ(1u, chart.find("#0080ff") != std::string::npos);  // the practice game
+    // Four games placed by their dates, the time growing upward: 50 s at the top, 45 s at the bottom;
+    // the best of the games that count as a line; the practice game in the legend's colour.
+    EXPECT_NE(std::string::npos, chart.find("points=\"70.0,50.0 261.0,310.0 436.7,232.0 620.0,206.0 \""));
+    EXPECT_NE(std::string::npos, chart.find("y1=\"232.0\" x2=\"620.0\" y2=\"232.0\""));
+    EXPECT_NE(std::string::npos, chart.find(">best 46.500 s</text>"));
+    EXPECT_NE(std::string::npos, chart.find(">2026-12-04</text>"));
+    EXPECT_NE(std::string::npos, chart.find("<circle cx=\"261.0\" cy=\"310.0\" r=\"3\" fill=\"#0080ff\""));
+    EXPECT_NE(std::string::npos, chart.find("viewBox=\"0 0 640.0 360.0\""));
     EXPECT_NE(std::string::npos, records_chart({}).find("No finished games are recorded yet."));
+    // Marks that differ, also where the results do not; a hundred thousand games, one point a pixel
+    // at most.
+    const std::string close = records_chart({two_minutes[0], two_minutes[0]});
+    EXPECT_NE(std::string::npos, close.find(">90.5</text>"));
+    std::vector<Record> many;
+    for (int i = 0; i < 100000; ++i)
+        many.push_back(game(("2026-12-01 " + std::to_string(10 + i / 3600) + ":" + std::to_string(10 + i / 60 % 60) + ":" +
+                             std::to_string(10 + i % 60 % 50)).c_str(), "40Lines", "40-Key", 40000 + i % 1000, 40));
+    const std::string crowded = records_chart(many);
+    EXPECT_LT(crowded.size(), 100000u);
 }
