@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "support/as_player.h"
 #include "support/temp_dir.h"
@@ -30,6 +31,31 @@ TEST(PlayerFolder, IsTheGamesOwnFolderOnlyForAFolderInstallationThatMayWriteTher
 
 // Where no player's folder can be made, saving says which file and why: the folder it could not
 // make, not the missing one below it.
+// A game folder the player cannot write, with settings of its own: they are read until the data
+// home has some, and saving makes every folder the data home lacks.
+TEST(PlayerFolder, AFolderInstallationTheDataHomeTakesOverReadsItsOwnSettingsUntilThen) {
+    const TempDir dir;
+    const std::filesystem::path game = dir.path() / "game";
+    std::filesystem::create_directory(game);
+    std::ofstream(game / "TapFall.ini") << "Sound=FALSE\n";
+    EXPECT_TRUE(as_player(dir.path(), [&] {
+        std::filesystem::permissions(game, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const std::filesystem::path previous = std::filesystem::current_path();
+        std::filesystem::current_path(game);
+        setenv("XDG_DATA_HOME", (dir.path() / "new/data").c_str(), 1);
+        choose_player_folder();
+        const bool own_first = settings_file_to_read() == "TapFall.ini";
+        std::string failure;
+        const bool saved = save_player_settings(Settings(), &failure);
+        const bool data_then = settings_file_to_read() == (dir.path() / "new/data/tapfall/TapFall.ini").string();
+        std::filesystem::permissions(game, std::filesystem::perms::owner_all);
+        std::filesystem::current_path(previous);
+        unsetenv("XDG_DATA_HOME");
+        choose_player_folder();
+        return own_first && saved && data_then;
+    }));
+}
+
 TEST(PlayerFolder, SavingWhereNoFolderCanBeMadeSaysWhy) {
     const TempDir dir;
     const std::filesystem::path locked = dir.path() / "locked";
