@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -128,6 +129,14 @@ std::FILE* open_regular_file(const std::string& path) {
     }
     if (!file) close(fd);
     return file;
+}
+
+std::string read_at_most(std::FILE* file, std::size_t bound) {
+    std::string text;
+    char chunk[65536];
+    for (std::size_t got; text.size() <= bound && (got = std::fread(chunk, 1, std::min(sizeof chunk, bound + 1 - text.size()), file)) > 0;)
+        text.append(chunk, got);
+    return text;
 }
 
 bool read_line(std::FILE* file, std::string* line) {

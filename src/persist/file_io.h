@@ -14,6 +14,9 @@ constexpr std::size_t MAX_LINE_BYTES = 4096;
 // A regular file opened for reading, or nullptr with errno set. Anything else (a FIFO, a device, a
 // folder) is refused without blocking: reading it could hang or never end.
 std::FILE* open_regular_file(const std::string& path);
+// The file's bytes up to `bound` and one more, so that a file larger than the bound is told
+// without reading the rest of it, and room is taken only for what is there.
+std::string read_at_most(std::FILE* file, std::size_t bound);
 // The next line without its line feed, cut to MAX_LINE_BYTES; false at the end of the file.
 bool read_line(std::FILE* file, std::string* line);
 

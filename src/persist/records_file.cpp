@@ -185,8 +185,7 @@ RecordsRead read_records(const std::string& path) {
         if (errno != ENOENT) read.error = "cannot read " + path + ": " + std::strerror(errno);
         return read;
     }
-    std::string text(MAX_RECORDS_BYTES + 1, '\0');
-    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::string text = read_at_most(file, MAX_RECORDS_BYTES);
     std::fclose(file);
     read.cut = text.size() > MAX_RECORDS_BYTES;
     // A line cut by the bound is no game.

@@ -171,8 +171,7 @@ ReplayRead read_replay(const std::string& path, const std::string& name) {
     const std::string& named = name.empty() ? path : name;
     std::FILE* file = open_regular_file(path);
     if (!file) return {std::nullopt, "cannot read " + named + ": " + std::strerror(errno)};
-    std::string text(MAX_REPLAY_BYTES + 1, '\0');
-    text.resize(std::fread(text.data(), 1, text.size(), file));
+    const std::string text = read_at_most(file, MAX_REPLAY_BYTES);
     std::fclose(file);
     if (text.size() > MAX_REPLAY_BYTES) return {std::nullopt, named + ": larger than any replay"};
     ReplayRead read = parse_replay(text);
