@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_fields.h"
-#include "model/game.h"
+#include "rules/session.h"
 #include "model/random_source.h"
 #include "randomizers/bastet_randomizer.h"
 
@@ -10,10 +10,10 @@ namespace {
 // One decision of the adversarial randomizer on a field `rows` rows high.
 void bastet_decision(benchmark::State& bench, int rows) {
     set_random_source([] { return 0; });
-    Game game;
-    game.playfield = stacked_field(rows);
+    Session session;
+    session.game.playfield = stacked_field(rows);
     BastetRandomizer bastet;
-    for (auto _ : bench) benchmark::DoNotOptimize(bastet.next(game));
+    for (auto _ : bench) benchmark::DoNotOptimize(bastet.next({session.game.playfield, session.placement(), session.settings.deep_drop}));
     set_random_source(nullptr);
 }
 

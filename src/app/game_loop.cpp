@@ -9,33 +9,33 @@
 #include "app/sound_board.h"
 #include "input/control_scheme.h"
 #include "input/replay_feed.h"
-#include "model/actions.h"
 #include "model/clock.h"
 #include "persist/results.h"
 #include "render/game_screen.h"
+#include "rules/actions.h"
 
 namespace {
 
 // One beep at the start of each of the three seconds, then play begins.
-InputResult run_countdown(Game& game, const FrameSteps& steps) {
-    game.countdown_ticks = ticks_now();
+InputResult run_countdown(Session& session, const FrameSteps& steps) {
+    session.game.countdown_ticks = ticks_now();
     for (uint32_t second_end = 1000; second_end <= COUNTDOWN_MS; second_end += 1000) {
-        game.play(Sound::Countdown);
-        while (ticks_now() - game.countdown_ticks < second_end) {
+        session.report(Event::CountdownBeat);
+        while (ticks_now() - session.game.countdown_ticks < second_end) {
             const uint32_t frame_start = ticks_now();
-            const InputResult result = steps.input(game, frame_start);
+            const InputResult result = steps.input(session, frame_start);
             if (result != InputResult::Continue) return result;
-            steps.draw(game);
+            steps.draw(session);
             pace_frame(frame_start, steps.sleep);
         }
     }
-    start_play(game, ticks_now());
+    start_play(session, ticks_now());
     return InputResult::Continue;
 }
 
 // The window's events since the frame before: closing it quits, Escape leaves the game, and any
 // other key press goes to `pressed`.
-InputResult read_window(Game& game, const EventPoll& poll, const std::function<void(KeyCode)>& pressed) {
+InputResult read_window(Session& session, const EventPoll& poll, const std::function<void(KeyCode)>& pressed) {
     SDL_Event event;
     while (poll(&event)) {
         if (event.type == SDL_QUIT) return InputResult::Quit;
@@ -43,7 +43,7 @@ InputResult read_window(Game& game, const EventPoll& poll, const std::function<v
         const KeyCode key = event.key.keysym.sym;
         // Checked before the key bindings see it, so that no binding can take Escape.
         if (key == KEY_ESCAPE) {
-            game.play(Sound::MenuCancel);
+            session.report(Event::Left);
             return InputResult::LeaveGame;
         }
         pressed(key);
@@ -51,79 +51,96 @@ InputResult read_window(Game& game, const EventPoll& poll, const std::function<v
     return InputResult::Continue;
 }
 
-// Draws and shows one frame, and saves it when it was asked to, beside the finished game's
-// replay where there is one.
-void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds, const KeptResult& kept) {
-    sounds.play_pending(game);
+// Draws and shows one frame, after the sounds of the events since the last one, and saves it
+// when they asked for a screenshot, beside the finished game's replay where there is one.
+void draw_frame(Session& session, const Resources& resources, const SoundBoard& sounds, const KeptResult& kept) {
+    const bool screenshot = screenshot_due(session);
+    sounds.play(session.events, session.settings);
+    session.events.clear();
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
-    if (game.screenshot_pending) {
-        save_screenshot(game, std::time(nullptr), game.finished && kept.belongs_to(game) ? kept.stem() : "");
-        game.screenshot_pending = false;
-    }
+    draw_game(session, resources, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now());
+    if (screenshot)
+        save_screenshot(session, std::time(nullptr), session.game.finished && kept.belongs_to(session) ? kept.stem() : "");
     SDL_GL_SwapBuffers();
 }
 
-bool play_in_window(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, const KeptResult& kept,
-                    const Resources& resources, const SoundBoard& sounds) {
+bool play_in_window(Session& session, const std::function<InputResult(Session&, uint32_t)>& input,
+                    const KeptResult& kept, const Resources& resources, const SoundBoard& sounds) {
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
-    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, kept); };
-    return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
+    const auto draw = [&](Session& s) { draw_frame(s, resources, sounds, kept); };
+    const bool left = run_game_loop(session, FrameSteps{input, draw, SDL_Delay});
+    // What the last frame reported, the way out included, is heard over the menus.
+    sounds.play(session.events, session.settings);
+    session.events.clear();
+    return left;
 }
 
 }  // namespace
 
-InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll, const FinishedGame& finished) {
+bool screenshot_due(const Session& session) {
+    bool asked = false;
+    bool finished = false;
+    for (const GameEvent& event : session.events) {
+        asked |= event.kind == Event::ScreenshotAsked;
+        finished |= event.kind == Event::Finished;
+        // A new game takes back what the one before asked for.
+        if (event.kind == Event::Restarted) asked = finished = false;
+    }
+    // An undo can take the finish back within the same frame.
+    return asked || (finished && session.settings.auto_screenshot && session.game.finished);
+}
+
+InputResult read_game_input(Session& session, uint32_t now, const EventPoll& poll, const FinishedGame& finished) {
+    size_t seen = session.events.size();
     const auto keep = [&] {
-        if (!game.result_pending) return;
-        game.result_pending = false;
-        if (finished) finished(game);
+        for (; seen < session.events.size(); ++seen)
+            if (session.events[seen].kind == Event::Finished && finished) finished(session);
     };
-    if (game.started) check_time_limit(game, now);
+    if (session.game.started) check_time_limit(session, now);
     keep();
-    return read_window(game, poll, [&](KeyCode key) {
+    return read_window(session, poll, [&](KeyCode key) {
         // Keys pressed during the countdown are dropped.
-        if (game.started) handle_game_key(game, key, now);
+        if (session.game.started) handle_game_key(session, key, now);
         keep();
     });
 }
 
-bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds) {
+bool main_loop(Session& session, const Resources& resources, const SoundBoard& sounds) {
     KeptResult kept;
-    const auto keep = [&kept](const Game& g) { keep_result(g, std::time(nullptr), kept); };
-    const auto input = [&keep](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent, keep); };
-    return play_in_window(game, input, kept, resources, sounds);
+    const auto keep = [&kept](const Session& s) { keep_result(s, std::time(nullptr), kept); };
+    const auto input = [&keep](Session& s, uint32_t now) { return read_game_input(s, now, SDL_PollEvent, keep); };
+    return play_in_window(session, input, kept, resources, sounds);
 }
 
-size_t replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
+size_t replay_loop(Session& session, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
     size_t diverged = 0;
-    const auto input = [&feed, &diverged](Game& g, uint32_t now) {
+    const auto input = [&feed, &diverged](Session& s, uint32_t now) {
         // The game's own keys come from the replay; of the player's, only F2 counts.
-        const InputResult result =
-            read_window(g, SDL_PollEvent, [&g](KeyCode key) { g.screenshot_pending |= key == KEY_F2; });
-        if (result == InputResult::Continue) feed.feed(g, now);
-        g.result_pending = false;
-        diverged = feed.diverged_at(g, now);
+        const InputResult result = read_window(s, SDL_PollEvent, [&s](KeyCode key) {
+            if (key == KEY_F2) s.report(Event::ScreenshotAsked);
+        });
+        if (result == InputResult::Continue) feed.feed(s, now);
+        diverged = feed.diverged_at(s, now);
         return diverged ? InputResult::Quit : result;
     };
-    play_in_window(game, input, KeptResult(), resources, sounds);
+    play_in_window(session, input, KeptResult(), resources, sounds);
     return diverged;
 }
 
-bool run_game_loop(Game& game, const FrameSteps& steps) {
+bool run_game_loop(Session& session, const FrameSteps& steps) {
     for (;;) {
-        if (!game.started) {
-            const InputResult result = run_countdown(game, steps);
+        if (!session.game.started) {
+            const InputResult result = run_countdown(session, steps);
             if (result != InputResult::Continue) return result == InputResult::LeaveGame;
         }
         const uint32_t frame_start = ticks_now();
-        const InputResult result = steps.input(game, frame_start);
+        const InputResult result = steps.input(session, frame_start);
         if (result != InputResult::Continue) return result == InputResult::LeaveGame;
         // The restart key reset the game: the next pass counts down again.
-        if (!game.started) continue;
-        steps.draw(game);
+        if (!session.game.started) continue;
+        steps.draw(session);
         pace_frame(frame_start, steps.sleep);
     }
 }

@@ -21,10 +21,10 @@ namespace {
 // A recorded game in the window; it keeps no screenshot of its own finish, only those asked for.
 // Returns the number of the key by which it ended otherwise than recorded, or 0.
 size_t play_again(const Replay& replay, const Resources& resources, const SoundBoard& sounds) {
-    Game game;
-    ReplayFeed feed(game, replay.settings, replay.recording, replay.result);
-    game.settings.auto_screenshot = false;
-    return replay_loop(game, feed, resources, sounds);
+    Session session;
+    ReplayFeed feed(session, replay.settings, replay.recording, replay.result);
+    session.settings.auto_screenshot = false;
+    return replay_loop(session, feed, resources, sounds);
 }
 
 }  // namespace
@@ -57,10 +57,10 @@ int main(int argc, char** argv) {
         if (replay) {
             diverged = play_again(*replay, resources, sounds);
         } else {
-            Game game;
-            import_settings(game.settings, settings_file_to_read());
-            game.reset();
-            main_menu(game, resources, sounds);
+            Session session;
+            import_settings(session.settings, settings_file_to_read());
+            session.reset();
+            main_menu(session, resources, sounds);
         }
     } catch (const LoadError& error) {
         fatal_error(error.what(), error.cause);

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
-#include "model/game.h"
+#include "model/sound.h"
+#include "rules/session.h"
 #include "options/options.h"
 #include "render/menu_screens.h"
 
@@ -16,13 +18,15 @@ struct Menu {
     int selection = MAIN_START_GAME;
     // Lives as long as the program, so that it outlasts each visit to the options screen.
     RandomizerMemory memory;
+    // Asked for since the menu loop last played them.
+    std::vector<SoundCue> sounds;
 };
 
 // Runs one game and says whether the player left it with Escape (rather than closing the window).
-using PlayGame = std::function<bool(Game&)>;
+using PlayGame = std::function<bool(Session&)>;
 
 // Applies one key press; false when the program is to end.
-bool handle_menu_key(KeyCode key, Menu& menu, Game& game, const PlayGame& play_game);
+bool handle_menu_key(KeyCode key, Menu& menu, Session& session, const PlayGame& play_game);
 
 // Runs the menus until the player quits.
-void main_menu(Game& game, const Resources& resources, const SoundBoard& sounds);
+void main_menu(Session& session, const Resources& resources, const SoundBoard& sounds);

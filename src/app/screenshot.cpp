@@ -15,6 +15,6 @@ std::string back_buffer_bmp() {
     return encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
 }
 
-std::string save_screenshot(const Game& game, std::time_t now, const std::string& preferred) {
-    return write_screenshot(back_buffer_bmp(), player_file_to_write(screenshot_base_name(game, now)), preferred);
+std::string save_screenshot(const Session& session, std::time_t now, const std::string& preferred) {
+    return write_screenshot(back_buffer_bmp(), player_file_to_write(screenshot_base_name(session, now)), preferred);
 }

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <string>
 
-struct Game;
+struct Session;
 
 // The back buffer as a BMP file's bytes: the frame drawn and not yet shown.
 std::string back_buffer_bmp();
@@ -13,4 +13,4 @@ std::string back_buffer_bmp();
 // Saves the back buffer, so call it between drawing and swapping, as `preferred` + ".bmp" where
 // that is free; returns the file's name, or "" when it could not be saved, which is skipped
 // silently.
-std::string save_screenshot(const Game& game, std::time_t now, const std::string& preferred = "");
+std::string save_screenshot(const Session& session, std::time_t now, const std::string& preferred = "");

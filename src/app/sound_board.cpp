@@ -43,10 +43,35 @@ const SoundBoard::Chunk& SoundBoard::chunk_of(const SoundCue& cue) const {
     return drops_[cue.column][cue.lines];
 }
 
-void SoundBoard::play_pending(Game& game) const {
-    if (game.settings.sound)
-        for (const SoundCue& cue : game.sounds)
+void SoundBoard::play(const std::vector<SoundCue>& cues, const Settings& settings) const {
+    if (settings.sound)
+        for (const SoundCue& cue : cues)
             // The mixer refuses a missing chunk, so a missing drop sound plays nothing.
             if (const Chunk& chunk = chunk_of(cue)) Mix_PlayChannelTimed(-1, chunk.get(), 0, -1);
-    game.sounds.clear();
+}
+
+void SoundBoard::play(const Events& events, const Settings& settings) const {
+    std::vector<SoundCue> cues;
+    for (const GameEvent& event : events)
+        if (const std::optional<SoundCue> cue = sound_of(event)) cues.push_back(*cue);
+    play(cues, settings);
+}
+
+std::optional<SoundCue> sound_of(const GameEvent& event) {
+    switch (event.kind) {
+        case Event::Placed: return SoundCue{Sound::Drop, event.column, event.lines};
+        case Event::Note: return SoundCue{Sound::Drop, event.column, 0};
+        case Event::Turned: return SoundCue{Sound::Rotate};
+        case Event::Held: return SoundCue{Sound::Hold};
+        case Event::Undone: return SoundCue{Sound::Rewind};
+        case Event::Restarted: return SoundCue{Sound::GameStart};
+        case Event::CountdownBeat: return SoundCue{Sound::Countdown};
+        case Event::PlayStarted: return SoundCue{Sound::CountdownStart};
+        case Event::Hurry: return SoundCue{Sound::Hurry};
+        case Event::Finished: return SoundCue{Sound::Finish};
+        case Event::Left: return SoundCue{Sound::MenuCancel};
+        case Event::Refused:
+        case Event::ScreenshotAsked: break;
+    }
+    return std::nullopt;
 }

@@ -1,11 +1,15 @@
 // SoundBoard: every sound of the game loaded from sfx/ once at start-up, and played when the
-// game asks: once, on the first free mixer channel, and only while the sound setting is on.
+// menus ask or a game reports an event that sounds: once, on the first free mixer channel, and
+// only while the sound setting is on.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
-#include "model/game.h"
+#include "model/settings.h"
+#include "model/sound.h"
+#include "rules/events.h"
 
 struct Mix_Chunk;
 
@@ -18,8 +22,9 @@ public:
     SoundBoard(const SoundBoard&) = delete;
     SoundBoard& operator=(const SoundBoard&) = delete;
 
-    // Plays what the game asked for since the last call, and forgets it.
-    void play_pending(Game& game) const;
+    void play(const std::vector<SoundCue>& cues, const Settings& settings) const;
+    // The sounds of the events, in order.
+    void play(const Events& events, const Settings& settings) const;
 
 private:
     struct ChunkFree {
@@ -32,3 +37,6 @@ private:
     Chunk drops_[10][5];
     std::vector<Chunk> named_;
 };
+
+// What an event sounds like; nothing for an event that makes no sound.
+std::optional<SoundCue> sound_of(const GameEvent& event);

@@ -2,36 +2,28 @@
 
 #include "input/forty_key_scheme.h"
 #include "input/ten_key_scheme.h"
-#include "model/actions.h"
+#include "rules/actions.h"
 
-void count_key(Game& game) {
-    if (!game.finished) game.keys += 1;
+void count_key(Session& session) {
+    if (!session.game.finished) session.game.keys += 1;
 }
 
-KeyOutcome ControlScheme::press(Game& game, KeyCode key, uint32_t now) const {
+KeyOutcome ControlScheme::press(Session& session, KeyCode key, uint32_t now) const {
     switch (key) {
         case KEY_BACKSPACE:
-            if (!game.settings.practice_mode) break;
-        {
-            count_key(game);
-            const bool undone = game.undo();
-            game.play(Sound::Rewind);
-            return undone ? KeyOutcome::NewPiece : KeyOutcome::Other;
-        }
-        case KEY_RETURN:
-            game.play(Sound::GameStart);
-            game.reset();
-            break;
+            if (!session.settings.practice_mode) break;
+            count_key(session);
+            return undo_last_piece(session) ? KeyOutcome::NewPiece : KeyOutcome::Other;
+        case KEY_RETURN: restart(session); break;
         case KEY_SPACE:
-            if (!game.settings.hold_allowed) break;
-            count_key(game);
-            return hold_active_piece(game) ? KeyOutcome::NewPiece : KeyOutcome::Other;
+            if (!session.settings.hold_allowed) break;
+            count_key(session);
+            return hold_active_piece(session) ? KeyOutcome::NewPiece : KeyOutcome::Other;
         case KEY_F2:
             // The next frame is saved as it is drawn.
-            game.screenshot_pending = true;
+            session.report(Event::ScreenshotAsked);
             break;
-        default:
-            return press_own_key(game, key, now);
+        default: return press_own_key(session, key, now);
     }
     return KeyOutcome::Other;
 }
@@ -62,8 +54,8 @@ const ControlScheme& control_scheme(const Settings& settings) {
     return control_schemes()[settings.control_scheme].scheme;
 }
 
-KeyOutcome handle_game_key(Game& game, KeyCode physical, uint32_t now) {
-    const KeyCode key = game.settings.key_bindings.translate(physical);
-    if (key != KEY_RETURN && key != KEY_F2) game.recording.keys.push_back({now - game.start_ticks, physical});
-    return control_scheme(game.settings).press(game, key, now);
+KeyOutcome handle_game_key(Session& session, KeyCode physical, uint32_t now) {
+    const KeyCode key = session.settings.key_bindings.translate(physical);
+    if (key != KEY_RETURN && key != KEY_F2) session.recording.keys.push_back({now - session.game.start_ticks, physical});
+    return control_scheme(session.settings).press(session, key, now);
 }

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "model/game.h"
+#include "rules/session.h"
 #include "model/registry.h"
 
 // The keys a scheme reads: the home row only, or all four rows.
@@ -20,7 +20,7 @@ class ControlScheme {
 public:
     virtual ~ControlScheme() = default;
     // Handles one logical key (already translated through the key bindings), pressed at `now`.
-    KeyOutcome press(Game& game, KeyCode key, uint32_t now) const;
+    KeyOutcome press(Session& session, KeyCode key, uint32_t now) const;
     virtual KeyBlock keys() const = 0;
     // The active piece as each slot of the rotation guide shows it, after the slot over the
     // active-piece display, which shows the piece as it is.
@@ -28,11 +28,11 @@ public:
 
 protected:
     // The scheme's own keys: the drops and turns.
-    virtual KeyOutcome press_own_key(Game& game, KeyCode key, uint32_t now) const = 0;
+    virtual KeyOutcome press_own_key(Session& session, KeyCode key, uint32_t now) const = 0;
 };
 
 // Counts toward the keys statistic while the game is not finished.
-void count_key(Game& game);
+void count_key(Session& session);
 
 struct ControlSchemeKind {
     const char* name;
@@ -45,6 +45,6 @@ const std::vector<ControlSchemeKind>& control_schemes();
 const ControlScheme& control_scheme(const Settings& settings);
 
 // A key pressed during play, after the countdown, at `now`: translated through the bindings,
-// handed to the scheme and kept in the game's recording (all but F2, whose screenshot is no
+// handed to the scheme and kept in the session's recording (all but F2, whose screenshot is no
 // part of the game, and Return, which starts a new one). Escape never comes here.
-KeyOutcome handle_game_key(Game& game, KeyCode physical, uint32_t now);
+KeyOutcome handle_game_key(Session& session, KeyCode physical, uint32_t now);

@@ -1,7 +1,7 @@
 #include "input/forty_key_scheme.h"
 
 #include "input/key_rows.h"
-#include "model/actions.h"
+#include "rules/actions.h"
 
 Turn FortyKeyScheme::turn_of_row(int row) const {
     switch (row) {
@@ -12,14 +12,14 @@ Turn FortyKeyScheme::turn_of_row(int row) const {
     }
 }
 
-KeyOutcome FortyKeyScheme::press_own_key(Game& game, KeyCode key, uint32_t now) const {
+KeyOutcome FortyKeyScheme::press_own_key(Session& session, KeyCode key, uint32_t now) const {
     KeyPosition position;
     if (!find_key(key, &position)) return KeyOutcome::Other;
-    count_key(game);
+    count_key(session);
     const Turn turn = turn_of_row(position.row);
-    game.active_piece.turn(turn);
-    if (drop_active_piece(game, playfield_column(position.column, game.settings.big_mode), now)) return KeyOutcome::Placed;
-    game.active_piece.turn(opposite(turn));
+    session.game.active_piece.turn(turn);
+    if (drop_active_piece(session, playfield_column(position.column, session.settings.big_mode), now)) return KeyOutcome::Placed;
+    session.game.active_piece.turn(opposite(turn));
     return KeyOutcome::Refused;
 }
 

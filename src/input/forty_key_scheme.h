@@ -14,7 +14,7 @@ public:
     std::vector<Piece> guide_pieces(const Piece& active) const override;
 
 protected:
-    KeyOutcome press_own_key(Game& game, KeyCode key, uint32_t now) const override;
+    KeyOutcome press_own_key(Session& session, KeyCode key, uint32_t now) const override;
 
 private:
     Turn turn_of_row(int row) const;

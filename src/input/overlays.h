@@ -12,7 +12,7 @@ using KeyHeld = std::function<bool(KeyCode logical)>;
 
 // True while the game runs and the keyboard state marks the bound key as down. A binding
 // outside the keyboard table is a key that is never held.
-bool key_held(const Game& game, KeyCode logical, const unsigned char* keyboard, int keyboard_size);
+bool key_held(const Session& session, KeyCode logical, const unsigned char* keyboard, int keyboard_size);
 
 struct LegendLabel {
     char label;
@@ -21,6 +21,6 @@ struct LegendLabel {
 
 // One label per playfield column: the first held key of its keyboard column in row precedence,
 // or the home row key when none is held.
-std::vector<LegendLabel> key_legend(const Game& game, KeyBlock keys, const KeyHeld& held);
+std::vector<LegendLabel> key_legend(const Session& session, KeyBlock keys, const KeyHeld& held);
 // Whether each playfield column lights up; none before the game has started.
-std::vector<bool> lit_columns(const Game& game, KeyBlock keys, const KeyHeld& held);
+std::vector<bool> lit_columns(const Session& session, KeyBlock keys, const KeyHeld& held);

@@ -19,16 +19,16 @@ class ReplayFeed {
 public:
     // Sets the game up as the recorded one began: its settings, and the pieces it will be dealt.
     // `expected` is how the recorded game ended, where the recording says.
-    ReplayFeed(Game& game, const Settings& settings, const Recording& recording,
+    ReplayFeed(Session& session, const Settings& settings, const Recording& recording,
                const std::optional<GameResult>& expected = std::nullopt);
     // Hands over every key due by `now`, then checks the two-minute end at `now`.
-    void feed(Game& game, uint32_t now, const KeyWatcher& watch = nullptr);
+    void feed(Session& session, uint32_t now, const KeyWatcher& watch = nullptr);
     bool done() const { return next_ == keys_.size(); }
     // The number of the key (from 1) by which the game is seen to have ended otherwise than
     // recorded, or 0 while it is not: a game other than a practice one finished before its last
     // key, or, once every key is handed over, it finished with another result, or it has not
     // finished when the recorded game had.
-    size_t diverged_at(const Game& game, uint32_t now) const;
+    size_t diverged_at(const Session& session, uint32_t now) const;
     // When the last key is due, in milliseconds since play began; 0 for none.
     uint32_t last_key_at() const { return keys_.empty() ? 0 : keys_.back().at; }
 

@@ -1,7 +1,7 @@
 #include "input/ten_key_scheme.h"
 
 #include "input/key_rows.h"
-#include "model/actions.h"
+#include "rules/actions.h"
 
 namespace {
 
@@ -16,18 +16,17 @@ Turn turn_of(KeyCode key) {
 
 }  // namespace
 
-KeyOutcome TenKeyScheme::press_own_key(Game& game, KeyCode key, uint32_t now) const {
+KeyOutcome TenKeyScheme::press_own_key(Session& session, KeyCode key, uint32_t now) const {
     KeyPosition position;
     if (find_key(key, &position) && position.row == HOME_ROW) {
-        count_key(game);
-        const int column = playfield_column(position.column, game.settings.big_mode);
-        return drop_active_piece(game, column, now) ? KeyOutcome::Placed : KeyOutcome::Refused;
+        count_key(session);
+        const int column = playfield_column(position.column, session.settings.big_mode);
+        return drop_active_piece(session, column, now) ? KeyOutcome::Placed : KeyOutcome::Refused;
     }
     const Turn turn = turn_of(key);
     if (turn == Turn::None) return KeyOutcome::Other;
-    count_key(game);
-    game.active_piece.turn(turn);
-    game.play(Sound::Rotate);
+    count_key(session);
+    turn_active_piece(session, turn);
     return KeyOutcome::Other;
 }
 

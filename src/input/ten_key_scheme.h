@@ -11,5 +11,5 @@ public:
     std::vector<Piece> guide_pieces(const Piece& active) const override;
 
 protected:
-    KeyOutcome press_own_key(Game& game, KeyCode key, uint32_t now) const override;
+    KeyOutcome press_own_key(Session& session, KeyCode key, uint32_t now) const override;
 };

@@ -1,5 +1,49 @@
 #include "model/piece.h"
 
+#include <array>
+
+namespace {
+
+// Rows from the top down, separated by '/'; X is a block. Order: Up, Left, Right, Down.
+const char* const SHAPES[PIECE_TYPES][4] = {
+    {"XXXX", "X/X/X/X", "X/X/X/X", "XXXX"},
+    {"XX/XX", "XX/XX", "XX/XX", "XX/XX"},
+    {".X./XXX", ".X/XX/.X", "X./XX/X.", "XXX/.X."},
+    {"..X/XXX", "XX/.X/.X", "X./X./XX", "XXX/X.."},
+    {"X../XXX", ".X/.X/XX", "XX/X./X.", "XXX/..X"},
+    {".XX/XX.", "X./XX/.X", "X./XX/.X", ".XX/XX."},
+    {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},
+};
+
+PieceMask parse_shape(const char* shape) {
+    int row = 0;
+    for (const char* c = shape; *c; ++c) row += *c == '/';
+    PieceMask mask;
+    int column = 0;
+    for (const char* c = shape; *c; ++c) {
+        if (*c == '/') {
+            --row;
+            column = 0;
+        } else {
+            mask.cells[column++ * 4 + row] = *c == 'X';
+        }
+    }
+    return mask;
+}
+
+// Parsed once: masks are asked for every frame and hundreds of times per Bastet decision.
+const PieceMask& shape(int piece, Orientation orientation) {
+    static const auto masks = [] {
+        std::array<std::array<PieceMask, 4>, PIECE_TYPES> parsed;
+        for (int type = 0; type < PIECE_TYPES; ++type)
+            for (int turn = 0; turn < 4; ++turn) parsed[type][turn] = parse_shape(SHAPES[type][turn]);
+        return parsed;
+    }();
+    return masks[piece][int(orientation)];
+}
+
+}  // namespace
+
 Turn opposite(Turn turn) {
     switch (turn) {
         case Turn::Ccw: return Turn::Cw;
@@ -39,4 +83,9 @@ int PieceMask::height() const {
         for (int column = 0; column < 4; ++column)
             if (occupied(column, row)) return row + 1;
     return 0;
+}
+
+PieceMask piece_shape(const Piece& piece) {
+    if (piece.type < 0 || piece.type >= PIECE_TYPES) return PieceMask{};
+    return shape(piece.type, piece.orientation);
 }

@@ -38,3 +38,7 @@ struct PieceMask {
     int width() const;
     int height() const;
 };
+
+// The cells of the piece in its orientation, flush with the bottom-left corner of the mask, its
+// axis column and preview offset not yet set; a type outside 0..6 gives an empty mask.
+PieceMask piece_shape(const Piece& piece);

@@ -1,5 +1,5 @@
-// The sounds the game asks for, named for what they mark. The game only names them; the
-// application plays them, and only while the sound setting is on.
+// The sounds of the game, named for what they mark: the menus ask for theirs, and the sound
+// board knows which event of a game each one marks.
 #pragma once
 
 enum class Sound {

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "input/control_scheme.h"
-#include "model/game.h"
+#include "rules/session.h"
 #include "options/options.h"
 #include "persist/file_io.h"
 #include "placement/placement.h"
@@ -86,11 +86,11 @@ bool Record::forty_lines() const { return game_mode == game_mode_names(GameMode:
 
 std::string Record::result() const { return forty_lines() ? fixed(time_ms / 1000.0, 3) : std::to_string(lines); }
 
-Record record_of(const Game& game, std::time_t when) {
+Record record_of(const Session& session, std::time_t when) {
     Record record;
     char date[32] = "";
     if (const std::tm* local = std::localtime(&when)) std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", local);
-    const Settings& settings = game.settings;
+    const Settings& settings = session.settings;
     record.date = date;
     record.game_mode = game_mode_names(settings.game_mode).file_value;
     record.control_scheme = control_schemes()[settings.control_scheme].name;
@@ -99,10 +99,10 @@ Record record_of(const Game& game, std::time_t when) {
     record.big_mode = settings.big_mode;
     record.practice_mode = settings.practice_mode;
     record.difficulty = difficulty_of(settings);
-    record.time_ms = game.end_ticks - game.start_ticks;
-    record.pieces = game.pieces;
-    record.lines = game.lines;
-    record.keys = game.keys;
+    record.time_ms = session.game.end_ticks - session.game.start_ticks;
+    record.pieces = session.game.pieces;
+    record.lines = session.game.lines;
+    record.keys = session.game.keys;
     return record;
 }
 

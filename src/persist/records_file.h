@@ -11,7 +11,7 @@
 
 #include "model/settings.h"
 
-struct Game;
+struct Session;
 
 extern const char* const RECORDS_FILE_NAME;
 extern const char* const RECORDS_HEADER;
@@ -53,7 +53,7 @@ struct Record {
 };
 
 // The finished game as its record, dated `when`.
-Record record_of(const Game& game, std::time_t when);
+Record record_of(const Session& session, std::time_t when);
 // The line without its line feed.
 std::string record_line(const Record& record);
 std::optional<Record> parse_record(const std::string& line);

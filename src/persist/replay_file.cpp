@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "model/game.h"
+#include "rules/session.h"
 #include "persist/file_io.h"
 #include "persist/screenshot_file.h"
 #include "persist/settings_file.h"
@@ -138,17 +138,17 @@ private:
 
 }  // namespace
 
-std::string replay_text(const Game& game) {
-    std::string text = FIRST_LINE + std::to_string(VERSION) + "\n" + settings_text(game.settings);
-    const std::vector<int>& dealt = game.recording.dealt;
+std::string replay_text(const Session& session) {
+    std::string text = FIRST_LINE + std::to_string(VERSION) + "\n" + settings_text(session.settings);
+    const std::vector<int>& dealt = session.recording.dealt;
     for (size_t i = 0; i < dealt.size(); ++i) {
         if (i % DEALS_PER_LINE == 0) text += (i == 0 ? "" : "\n") + std::string(DEALS);
         text += PIECE_LETTERS[dealt[i]];
     }
     if (!dealt.empty()) text += "\n";
-    for (const TimedKey& key : game.recording.keys)
+    for (const TimedKey& key : session.recording.keys)
         text += PRESS + std::to_string(key.at) + " " + std::to_string(key.key) + "\n";
-    return text + RESULT + result_text(game.result()) + "\n";
+    return text + RESULT + result_text(session.result()) + "\n";
 }
 
 ReplayRead parse_replay(const std::string& text) {
@@ -179,8 +179,8 @@ ReplayRead read_replay(const std::string& path, const std::string& name) {
     return read;
 }
 
-std::string write_replay(const Game& game, const std::string& base) {
-    const std::string text = replay_text(game);
+std::string write_replay(const Session& session, const std::string& base) {
+    const std::string text = replay_text(session);
     bool taken = true;
     for (unsigned n = 1; taken; ++n) {
         const std::string stem = base + (n > 1 ? "_" + std::to_string(n) : "");

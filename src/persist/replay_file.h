@@ -13,7 +13,7 @@
 #include "model/recording.h"
 #include "model/settings.h"
 
-struct Game;
+struct Session;
 
 extern const char* const REPLAY_EXTENSION;
 
@@ -30,7 +30,7 @@ struct ReplayRead {
     std::string error;  // "line 12: time 500 goes back from 900"
 };
 
-std::string replay_text(const Game& game);
+std::string replay_text(const Session& session);
 ReplayRead parse_replay(const std::string& text);
 // The same for a file; the error then begins with the file's name, by default its path. Files
 // larger than any replay are not read.
@@ -39,4 +39,4 @@ ReplayRead read_replay(const std::string& path, const std::string& name = "");
 // Writes the game's replay as base + ".replay", or base + "_2.replay", ...: the first name whose
 // screenshot name (".bmp") is free too, so that the game's screenshot can stand beside it. Returns
 // the name, or "" when it was not written.
-std::string write_replay(const Game& game, const std::string& base);
+std::string write_replay(const Session& session, const std::string& base);

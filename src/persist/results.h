@@ -10,7 +10,7 @@
 
 #include "persist/records_file.h"
 
-struct Game;
+struct Session;
 
 // What the last finish of a game left, and which game that was.
 struct KeptResult {
@@ -18,10 +18,10 @@ struct KeptResult {
     std::optional<Record> record;
     std::string replay;  // "" when none was written
 
-    bool belongs_to(const Game& game) const;
+    bool belongs_to(const Session& session) const;
     // The replay's path without its extension, for the screenshot beside it; "" for none.
     std::string stem() const;
 };
 
 // Files that cannot be written are skipped silently, like a screenshot.
-void keep_result(const Game& game, std::time_t now, KeptResult& kept);
+void keep_result(const Session& session, std::time_t now, KeptResult& kept);

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "input/control_scheme.h"
-#include "model/game.h"
+#include "rules/session.h"
 #include "options/options.h"
 #include "persist/file_io.h"
 
@@ -17,22 +17,22 @@ constexpr size_t BMP_HEADER_ROOM = 1024;
 
 }  // namespace
 
-std::string screenshot_base_name(const Game& game, std::time_t now) {
+std::string screenshot_base_name(const Session& session, std::time_t now) {
     char date[32] = "";
     if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d", local);
-    const GameMode mode = game.settings.game_mode;
-    std::string name = std::string(date) + "_" + control_schemes()[game.settings.control_scheme].name + "_" +
+    const GameMode mode = session.settings.game_mode;
+    std::string name = std::string(date) + "_" + control_schemes()[session.settings.control_scheme].name + "_" +
                        game_mode_names(mode).screenshot;
-    if (game.settings.big_mode) name += "_BIG";
-    if (!game.finished) return name;
+    if (session.settings.big_mode) name += "_BIG";
+    if (!session.game.finished) return name;
 
     char result[32] = "";
     if (mode == GameMode::FortyLines) {
-        std::snprintf(result, sizeof result, "_%.3fs", uint32_t(game.end_ticks - game.start_ticks) / 1000.0);
+        std::snprintf(result, sizeof result, "_%.3fs", uint32_t(session.game.end_ticks - session.game.start_ticks) / 1000.0);
         // The name keeps one point only, the one before the extension.
         if (char* point = std::strchr(result, '.')) *point = '_';
     } else if (mode == GameMode::TwoMinutes) {
-        std::snprintf(result, sizeof result, "_%dl", game.lines);
+        std::snprintf(result, sizeof result, "_%dl", session.game.lines);
     }
     return name + result;
 }

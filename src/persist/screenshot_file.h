@@ -5,10 +5,10 @@
 #include <ctime>
 #include <string>
 
-struct Game;
+struct Session;
 
 // The name before uniqueness and extension, e.g. 2011-03-07_40-Key_40Lines_BIG_45_123s.
-std::string screenshot_base_name(const Game& game, std::time_t now);
+std::string screenshot_base_name(const Session& session, std::time_t now);
 
 // A width x height RGBA image whose rows run from the bottom up, as the bytes of a BMP file
 // the right way up; empty when it cannot be encoded.

@@ -1,46 +1,6 @@
 #include "placement/placement.h"
 
-#include <array>
-
 namespace {
-
-// Rows from the top down, separated by '/'; X is a block. Order: Up, Left, Right, Down.
-const char* const SHAPES[PIECE_TYPES][4] = {
-    {"XXXX", "X/X/X/X", "X/X/X/X", "XXXX"},
-    {"XX/XX", "XX/XX", "XX/XX", "XX/XX"},
-    {".X./XXX", ".X/XX/.X", "X./XX/X.", "XXX/.X."},
-    {"..X/XXX", "XX/.X/.X", "X./X./XX", "XXX/X.."},
-    {"X../XXX", ".X/.X/XX", "XX/X./X.", "XXX/..X"},
-    {".XX/XX.", "X./XX/.X", "X./XX/.X", ".XX/XX."},
-    {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},
-};
-
-PieceMask parse_shape(const char* shape) {
-    int row = 0;
-    for (const char* c = shape; *c; ++c) row += *c == '/';
-    PieceMask mask;
-    int column = 0;
-    for (const char* c = shape; *c; ++c) {
-        if (*c == '/') {
-            --row;
-            column = 0;
-        } else {
-            mask.cells[column++ * 4 + row] = *c == 'X';
-        }
-    }
-    return mask;
-}
-
-// Parsed once: masks are asked for every frame and hundreds of times per Bastet decision.
-const PieceMask& shape(int piece, Orientation orientation) {
-    static const auto masks = [] {
-        std::array<std::array<PieceMask, 4>, PIECE_TYPES> parsed;
-        for (int type = 0; type < PIECE_TYPES; ++type)
-            for (int turn = 0; turn < 4; ++turn) parsed[type][turn] = parse_shape(SHAPES[type][turn]);
-        return parsed;
-    }();
-    return masks[piece][int(orientation)];
-}
 
 int lowest_row_edge(const PieceMask& mask, int from, int step) {
     int column = from;
@@ -99,8 +59,9 @@ const std::vector<PlacementSystem>& placement_systems() {
 }
 
 PieceMask piece_mask(const PlacementSystem& system, const Piece& piece) {
+    // An empty mask has no edge for an alignment to find.
     if (piece.type < 0 || piece.type >= PIECE_TYPES) return PieceMask{};
-    PieceMask mask = shape(piece.type, piece.orientation);
+    PieceMask mask = piece_shape(piece);
     system.align(mask, piece.type, piece.orientation);
     return mask;
 }

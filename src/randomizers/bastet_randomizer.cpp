@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cassert>
 
-#include "model/game.h"
 #include "model/random_source.h"
 
 namespace {
@@ -27,14 +26,14 @@ int rows_completed(const PlayField& field, const PieceMask& mask, int row, int l
 // The most lines one drop of the piece, in its orientation, clears on the field; -1 when it
 // fits nowhere. Every horizontal position is tried once. The drops are only worked out, never
 // made, so the field is not touched and no copy of it is needed.
-int max_lines_cleared(const Game& game, const Piece& piece) {
-    const PieceMask mask = game.mask_of(piece);
-    const PlayField& field = game.playfield;
+int max_lines_cleared(const DealView& view, const Piece& piece) {
+    const PieceMask mask = piece_mask(view.placement, piece);
+    const PlayField& field = view.field;
     // Rows a finished game left full would add the same to every type that fits, and so change
     // nothing: only the rows the piece completes are counted.
     int best = -1;
     for (int left = 0; left <= field.width() - mask.width(); ++left) {
-        const int row = field.resting_row(mask, left + mask.axis_column, game.settings.deep_drop);
+        const int row = field.resting_row(mask, left + mask.axis_column, view.deep_drop);
         if (row >= 0) best = std::max(best, rows_completed(field, mask, row, left));
     }
     return best;
@@ -42,13 +41,13 @@ int max_lines_cleared(const Game& game, const Piece& piece) {
 
 }  // namespace
 
-int BastetRandomizer::next(const Game& game) {
+int BastetRandomizer::next(const DealView& view) {
     int score[PIECE_TYPES];
     for (int type = 0; type < PIECE_TYPES; ++type) {
         score[type] = -1;
         Piece trial{type, Orientation::Up};
         for (int turn = 0; turn < 4; ++turn) {
-            score[type] = std::max(score[type], max_lines_cleared(game, trial));
+            score[type] = std::max(score[type], max_lines_cleared(view, trial));
             trial.turn(Turn::Cw);
         }
     }

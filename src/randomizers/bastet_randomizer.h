@@ -6,5 +6,5 @@
 
 class BastetRandomizer : public Randomizer {
 public:
-    int next(const Game& game) override;
+    int next(const DealView& view) override;
 };

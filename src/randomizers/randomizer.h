@@ -5,15 +5,22 @@
 #include <memory>
 #include <vector>
 
+#include "model/playfield.h"
 #include "model/registry.h"
+#include "placement/placement.h"
 
-struct Game;
+// What a randomizer may look at when it deals: the field as it stands and how a drop lands.
+struct DealView {
+    const PlayField& field;
+    const PlacementSystem& placement;
+    bool deep_drop;
+};
 
 class Randomizer {
 public:
     virtual ~Randomizer() = default;
-    // The type of the next piece; only the adversary looks at the game.
-    virtual int next(const Game& game) = 0;
+    // The type of the next piece; only the adversary looks at the view.
+    virtual int next(const DealView& view) = 0;
 };
 
 struct RandomizerKind {

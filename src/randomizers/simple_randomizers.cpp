@@ -13,7 +13,7 @@ bool awkward_opener(int type) { return type == PIECE_S || type == PIECE_Z || typ
 
 }  // namespace
 
-int BagRandomizer::next(const Game&) {
+int BagRandomizer::next(const DealView&) {
     const int draw = random_number();
     const int left = int(std::count(std::begin(in_bag_), std::end(in_bag_), true));
     int k = draw % left;
@@ -26,7 +26,7 @@ int BagRandomizer::next(const Game&) {
 
 HistoryRandomizer::HistoryRandomizer() : history_{PIECE_Z, PIECE_S, PIECE_Z, PIECE_S} {}
 
-int HistoryRandomizer::next(const Game&) {
+int HistoryRandomizer::next(const DealView&) {
     int type = 0;
     for (int roll = 1;; ++roll) {
         type = random_number() % PIECE_TYPES;
@@ -41,6 +41,6 @@ int HistoryRandomizer::next(const Game&) {
     return type;
 }
 
-int RandomRandomizer::next(const Game&) { return random_number() % PIECE_TYPES; }
+int RandomRandomizer::next(const DealView&) { return random_number() % PIECE_TYPES; }
 
-int ICheatRandomizer::next(const Game&) { return PIECE_I; }
+int ICheatRandomizer::next(const DealView&) { return PIECE_I; }

@@ -6,7 +6,7 @@
 
 class BagRandomizer : public Randomizer {
 public:
-    int next(const Game& game) override;
+    int next(const DealView& view) override;
 
 private:
     bool in_bag_[7] = {true, true, true, true, true, true, true};
@@ -15,7 +15,7 @@ private:
 class HistoryRandomizer : public Randomizer {
 public:
     HistoryRandomizer();
-    int next(const Game& game) override;
+    int next(const DealView& view) override;
 
 private:
     // history_[0] is the most recent type.
@@ -25,11 +25,11 @@ private:
 
 class RandomRandomizer : public Randomizer {
 public:
-    int next(const Game& game) override;
+    int next(const DealView& view) override;
 };
 
 // Nothing but I pieces, for drilling the long bar.
 class ICheatRandomizer : public Randomizer {
 public:
-    int next(const Game& game) override;
+    int next(const DealView& view) override;
 };

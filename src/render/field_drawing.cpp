@@ -18,21 +18,21 @@ int cell_tile(int cell, bool ars) {
     return ars ? TILE_ARS[cell] : TILE_DEFAULT[cell];
 }
 
-void draw_playfield(float x, float y, const Game& game, const Resources& resources) {
-    const PlayField& field = game.playfield;
-    const bool big = game.settings.big_mode;
+void draw_playfield(float x, float y, const Session& session, const Resources& resources) {
+    const PlayField& field = session.game.playfield;
+    const bool big = session.settings.big_mode;
     const float size = big ? layout::BIG_CELL : layout::CELL;
     SpriteBatch batch(big ? resources.big_cell_sheet : resources.cell_sheet);
     for (int row = field.height() - 1; row >= 0; --row)
         for (int column = 0; column < field.width(); ++column) {
-            const int tile = cell_tile(field.cell(column, row), game.settings.ars);
+            const int tile = cell_tile(field.cell(column, row), session.settings.ars);
             if (tile >= 0) batch.add(tile_rect(tile, int(size)), x + size * column, y + size * row);
         }
 }
 
-void draw_piece(SpriteBatch& cells, const Piece& piece, float x, float y, const Game& game) {
-    const PieceMask mask = game.mask_of(piece);
-    const int tile = cell_tile(piece.cell(), game.settings.ars);
+void draw_piece(SpriteBatch& cells, const Piece& piece, float x, float y, const Session& session) {
+    const PieceMask mask = session.mask_of(piece);
+    const int tile = cell_tile(piece.cell(), session.settings.ars);
     if (tile < 0) return;
     for (int column = 0; column < 4; ++column)
         for (int row = 0; row < 4; ++row)

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "input/overlays.h"
-#include "model/game.h"
+#include "rules/session.h"
 #include "render/resources.h"
 
-void draw_game(const Game& game, const Resources& resources, const KeyHeld& held, uint32_t now);
+void draw_game(const Session& session, const Resources& resources, const KeyHeld& held, uint32_t now);

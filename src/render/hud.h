@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/game.h"
+#include "rules/session.h"
 
 constexpr SDL_Color WHITE = {255, 255, 255, 0};
 constexpr SDL_Color PRACTICE_COLOR = {0, 255, 255, 0};
@@ -24,15 +24,15 @@ struct HudText {
 // Time, pieces, lines, TPM, keys and KPT, each ten characters wide so that they line up on
 // their last digit.
 enum class Statistic { Time, Pieces, Lines, Tpm, Keys, Kpt };
-HudText statistic(Statistic which, const Game& game, uint32_t now);
+HudText statistic(Statistic which, const Session& session, uint32_t now);
 
-std::string countdown_text(const Game& game, uint32_t now);
+std::string countdown_text(const Session& session, uint32_t now);
 
 // One line of the settings summary, `rise` pixels above the summary's origin.
 struct SummaryLine {
     int rise;
     HudText line;
 };
-std::vector<SummaryLine> summary_lines(const Game& game);
+std::vector<SummaryLine> summary_lines(const Session& session);
 
 std::string version_text();

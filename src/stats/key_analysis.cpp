@@ -5,7 +5,7 @@
 #include <numeric>
 
 #include "input/replay_feed.h"
-#include "model/actions.h"
+#include "rules/actions.h"
 
 namespace {
 
@@ -31,10 +31,10 @@ double KeyStats::median_wait() const {
 }
 
 size_t analyse_replay(const Replay& replay, std::vector<KeyStats>& all_keys) {
-    Game game;
-    ReplayFeed feed(game, replay.settings, replay.recording, replay.result);
+    Session session;
+    ReplayFeed feed(session, replay.settings, replay.recording, replay.result);
     std::vector<KeyStats> keys = all_keys;
-    start_play(game, 0);
+    start_play(session, 0);
     uint32_t arrival = 0;
     const auto watch = [&](const TimedKey& pressed, KeyOutcome outcome, const Game& after) {
         if (after.finished && pressed.at > after.end_ticks - after.start_ticks) return;
@@ -48,8 +48,8 @@ size_t analyse_replay(const Replay& replay, std::vector<KeyStats>& all_keys) {
         if (outcome == KeyOutcome::Placed || outcome == KeyOutcome::NewPiece) arrival = pressed.at;
     };
     const uint32_t end = std::max(feed.last_key_at(), TWO_MINUTES_MS);
-    feed.feed(game, end, watch);
-    const size_t diverged = feed.diverged_at(game, end);
+    feed.feed(session, end, watch);
+    const size_t diverged = feed.diverged_at(session, end);
     if (!diverged) all_keys = keys;
     return diverged;
 }

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "model/actions.h"
+#include "rules/actions.h"
 #include "support/seams.h"
 
 namespace {
@@ -13,68 +13,68 @@ class GameLoop : public ::testing::Test {
 protected:
     // Plays until the clock reaches `until`, doing on_frame each frame; then answers `result`.
     FrameSteps play_until(uint32_t until, InputResult result = InputResult::LeaveGame,
-                          std::function<void(Game&)> on_frame = [](Game&) {}) {
-        return {[=](Game& g, uint32_t) {
+                          std::function<void(Session&)> on_frame = [](Session&) {}) {
+        return {[=](Session& s, uint32_t) {
                     if (ticks_now() >= until) return result;
-                    on_frame(g);
+                    on_frame(s);
                     return InputResult::Continue;
                 },
-                [this](Game& g) {
+                [this](Session& s) {
                     draws.push_back(ticks_now());
-                    for (const SoundCue& cue : g.sounds) heard.push_back({cue.sound, ticks_now()});
-                    g.sounds.clear();
+                    for (const GameEvent& event : s.events) heard.push_back({event.kind, ticks_now()});
+                    s.events.clear();
                 },
                 [this](uint32_t ms) { clock.now += ms; }};
     }
-    // When the sound was heard, each time as a whole number of seconds since `from`, rounded down.
-    std::vector<uint32_t> seconds_of(Sound sound, uint32_t from) const {
+    // When the event was reported, each time as a whole number of seconds since `from`, rounded down.
+    std::vector<uint32_t> seconds_of(Event event, uint32_t from) const {
         std::vector<uint32_t> seconds;
         for (const auto& [what, when] : heard)
-            if (what == sound) seconds.push_back((when - from) / 1000);
+            if (what == event) seconds.push_back((when - from) / 1000);
         return seconds;
     }
 
     FakeClock clock{1000};
     ScriptedRandom random;
-    Game game;
+    Session session;
     std::vector<uint32_t> draws;
-    std::vector<std::pair<Sound, uint32_t>> heard;
+    std::vector<std::pair<Event, uint32_t>> heard;
 };
 
 }  // namespace
 
 TEST_F(GameLoop, CountsDownBeepingEachSecondThenPlaysInSixteenMillisecondFrames) {
-    EXPECT_TRUE(run_game_loop(game, play_until(5000)));
-    EXPECT_EQ((std::vector<uint32_t>{0, 1, 2}), seconds_of(Sound::Countdown, 1000));
-    EXPECT_EQ((std::vector<uint32_t>{3}), seconds_of(Sound::CountdownStart, 1000));
-    EXPECT_EQ(3u, (game.start_ticks - 1000) / 1000);
+    EXPECT_TRUE(run_game_loop(session, play_until(5000)));
+    EXPECT_EQ((std::vector<uint32_t>{0, 1, 2}), seconds_of(Event::CountdownBeat, 1000));
+    EXPECT_EQ((std::vector<uint32_t>{3}), seconds_of(Event::PlayStarted, 1000));
+    EXPECT_EQ(3u, (session.game.start_ticks - 1000) / 1000);
     for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(16u, draws[i] - draws[i - 1]);
     // A slow frame is not delayed at all; closing the window says so.
     draws.clear();
     FrameSteps slow = play_until(5500, InputResult::Quit);
-    slow.draw = [this](Game&) {
+    slow.draw = [this](Session&) {
         draws.push_back(ticks_now());
         clock.now += 40;
     };
-    EXPECT_FALSE(run_game_loop(game, slow));
+    EXPECT_FALSE(run_game_loop(session, slow));
     for (size_t i = 1; i < draws.size(); ++i) EXPECT_EQ(40u, draws[i] - draws[i - 1]);
-    game.reset();
-    EXPECT_FALSE(run_game_loop(game, play_until(clock.now + 500, InputResult::Quit)));  // in the countdown
+    session.reset();
+    EXPECT_FALSE(run_game_loop(session, play_until(clock.now + 500, InputResult::Quit)));  // in the countdown
 }
 
 TEST_F(GameLoop, ARestartCountsDownAgainWithoutDrawingTheFrameThatSawIt) {
     bool restarted = false;
-    const auto restart_once = [&](Game& g) {
-        if (g.started && ticks_now() >= 6000 && !restarted) {
+    const auto restart_once = [&](Session& s) {
+        if (s.game.started && ticks_now() >= 6000 && !restarted) {
             restarted = true;
-            g.reset();
+            s.reset();
         }
     };
-    run_game_loop(game, play_until(12000, InputResult::LeaveGame, restart_once));
-    EXPECT_EQ(6u, seconds_of(Sound::Countdown, 1000).size());
+    run_game_loop(session, play_until(12000, InputResult::LeaveGame, restart_once));
+    EXPECT_EQ(6u, seconds_of(Event::CountdownBeat, 1000).size());
     // The new countdown begins in the very frame that saw the restart, not one frame later.
-    EXPECT_LT(game.countdown_ticks - 6000, FRAME_MS);
-    EXPECT_EQ(3u, (game.start_ticks - game.countdown_ticks) / 1000);
+    EXPECT_LT(session.game.countdown_ticks - 6000, FRAME_MS);
+    EXPECT_EQ(3u, (session.game.start_ticks - session.game.countdown_ticks) / 1000);
     EXPECT_EQ(draws.end(), std::adjacent_find(draws.begin(), draws.end()));
 }
 
@@ -83,21 +83,21 @@ TEST_F(GameLoop, ARestartCountsDownAgainWithoutDrawingTheFrameThatSawIt) {
 TEST_F(GameLoop, KeepsAFinishedGameBeforeTheNextKeyOfItsFrame) {
     for (const KeyCode after : {KEY_ESCAPE, KEY_RETURN}) {
         for (const GameMode mode : {GameMode::FortyLines, GameMode::TwoMinutes}) {
-            game.settings.game_mode = mode;
-            game.reset();
-            start_play(game, clock.now);
-            game.lines = LINES_TO_WIN - 1;  // a flat I piece fills the bottom row's last four cells
-            for (int column = 0; column < 6; ++column) game.playfield.set_cell(column, 0, CELL_O);
-            game.active_piece = Piece{0, Orientation::Up};
+            session.settings.game_mode = mode;
+            session.reset();
+            start_play(session, clock.now);
+            session.game.lines = LINES_TO_WIN - 1;  // a flat I piece fills the bottom row's last four cells
+            for (int column = 0; column < 6; ++column) session.game.playfield.set_cell(column, 0, CELL_O);
+            session.game.active_piece = Piece{0, Orientation::Up};
             const std::vector<KeyCode> keys = {'j', after};
             size_t next = 0;
             std::vector<int> kept;
             const uint32_t frame = clock.now + (mode == GameMode::TwoMinutes ? TWO_MINUTES_MS : 16);
-            read_game_input(game, frame, [&](SDL_Event* event) {
+            read_game_input(session, frame, [&](SDL_Event* event) {
                 event->type = SDL_KEYDOWN;
                 event->key.keysym.sym = SDLKey(next < keys.size() ? keys[next] : 0);
                 return next++ < keys.size();
-            }, [&](const Game& finished) { kept.push_back(finished.lines); });
+            }, [&](const Session& finished) { kept.push_back(finished.game.lines); });
             EXPECT_EQ((std::vector<int>{LINES_TO_WIN - (mode == GameMode::TwoMinutes)}), kept) << after;
         }
     }

@@ -38,19 +38,15 @@ protected:
 
 TEST_F(SoundBoardTest, PlaysWhatTheGameAskedForOnlyWithTheSoundOn) {
     const SoundBoard board;
-    Game game;
-    game.sounds = {{Sound::Drop, 3, 2}, {Sound::CountdownStart}, {Sound::Drop, 10, 0}, {Sound::Drop, 3, 5},
-                   {Sound::Drop, -1, 0}, {Sound::Drop, 0, -1}, {Sound::Drop, 0, 0}};
-    board.play_pending(game);
-    EXPECT_TRUE(game.sounds.empty());
+    Settings settings;
+    board.play({{Sound::Drop, 3, 2}, {Sound::CountdownStart}, {Sound::Drop, 10, 0}, {Sound::Drop, 3, 5},
+                {Sound::Drop, -1, 0}, {Sound::Drop, 0, -1}, {Sound::Drop, 0, 0}}, settings);
     ASSERT_EQ(3, Mix_Playing(-1));
     EXPECT_EQ(length_of("sfx/3c.ogg"), Mix_GetChunk(0)->alen);
     EXPECT_EQ(length_of("sfx/countdownstart.ogg"), Mix_GetChunk(1)->alen);
     EXPECT_EQ(length_of("sfx/0a.ogg"), Mix_GetChunk(2)->alen);
     Mix_HaltChannel(-1);
-    game.settings.sound = false;
-    game.sounds = {{Sound::Rotate}};
-    board.play_pending(game);
+    settings.sound = false;
+    board.play(std::vector<SoundCue>{{Sound::Rotate}}, settings);
     EXPECT_EQ(0, Mix_Playing(-1));
-    EXPECT_TRUE(game.sounds.empty());
 }

@@ -8,14 +8,14 @@
 // scenarios/control_schemes.txt.
 
 TEST(KeyHeld, OnlyWhileTheGameRunsAndOnlyForAKeyInsideTheKeyboardTable) {
-    Game game;
+    Session session;
     unsigned char keyboard[300] = {};
     keyboard['q'] = 1;
-    game.settings.key_bindings.keys[10] = 'q';  // letter a
-    EXPECT_FALSE(key_held(game, 'a', keyboard, 300));
-    game.started = true;
-    EXPECT_TRUE(key_held(game, 'a', keyboard, 300));
-    EXPECT_FALSE(key_held(game, 'a', keyboard, 'q'));
-    game.settings.key_bindings.keys[10] = -5;
-    EXPECT_FALSE(key_held(game, 'a', keyboard, 300));
+    session.settings.key_bindings.keys[10] = 'q';  // letter a
+    EXPECT_FALSE(key_held(session, 'a', keyboard, 300));
+    session.game.started = true;
+    EXPECT_TRUE(key_held(session, 'a', keyboard, 300));
+    EXPECT_FALSE(key_held(session, 'a', keyboard, 'q'));
+    session.settings.key_bindings.keys[10] = -5;
+    EXPECT_FALSE(key_held(session, 'a', keyboard, 300));
 }

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "app/game_loop.h"
-#include "model/actions.h"
+#include "rules/actions.h"
 #include "options/options.h"
 #include "persist/replay_file.h"
 #include "randomizers/randomizer.h"
@@ -20,12 +20,12 @@ namespace {
 const std::string KEYS = "1234567890qwertyuiopasdfghjkl;zxcvbnm,./  \b";
 
 // The field, the pieces, the counters and the time of the end.
-std::string outcome(const Game& game) {
+std::string outcome(const Session& session) {
     std::string text;
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
-        for (int row = 0; row < PLAYFIELD_ROWS; ++row) text += char('0' + game.playfield.cell(column, row));
-    for (int number : {game.active_piece.type, game.hold_piece.type, game.lines, game.pieces, game.keys, int(game.finished),
-                       game.finished ? int(game.end_ticks - game.start_ticks) : 0})
+        for (int row = 0; row < PLAYFIELD_ROWS; ++row) text += char('0' + session.game.playfield.cell(column, row));
+    for (int number : {session.game.active_piece.type, session.game.hold_piece.type, session.game.lines, session.game.pieces, session.game.keys, int(session.game.finished),
+                       session.game.finished ? int(session.game.end_ticks - session.game.start_ticks) : 0})
         text += " " + std::to_string(number);
     return text;
 }
@@ -35,15 +35,15 @@ std::string outcome(const Game& game) {
 TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     FakeClock clock{5000};
     // Plays frames until the input leaves, each 16 ms and a few more, as `jitter` decides.
-    const auto play = [&clock](Game& game, const std::function<InputResult(Game&, uint32_t)>& input, unsigned jitter) {
+    const auto play = [&clock](Session& session, const std::function<InputResult(Session&, uint32_t)>& input, unsigned jitter) {
         std::mt19937 pace(jitter);
-        run_game_loop(game, {input, [](Game&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
+        run_game_loop(session, {input, [](Session&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
     };
     std::mt19937 random{7};
     set_random_source([&random] { return int(random() & 0x7fffffff); });
     int finished = 0, forty_lines_finished = 0, refused = 0;
     for (int combination = 0; combination < 75; ++combination) {
-        Game live;
+        Session live;
         Settings& settings = live.settings;
         settings.control_scheme = combination % 3;
         settings.randomizer = combination / 3 % 5;
@@ -62,8 +62,8 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
         std::mt19937 keys(combination);
-        play(live, [&](Game& g, uint32_t now) {
-            if (g.finished && stop == UINT32_MAX) stop = now + 200;
+        play(live, [&](Session& g, uint32_t now) {
+            if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
             if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
             unsigned pressed = keys() % 9;
             return read_game_input(g, now, [&](SDL_Event* event) {
@@ -76,10 +76,10 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
 
         const std::optional<Replay> replay = parse_replay(replay_text(live)).replay;
         ASSERT_TRUE(replay);
-        Game again;
+        Session again;
         ReplayFeed feed(again, replay->settings, replay->recording);
-        play(again, [&](Game& g, uint32_t now) {
-            if (feed.done() && (g.finished || settings.game_mode == GameMode::FortyLines)) return InputResult::LeaveGame;
+        play(again, [&](Session& g, uint32_t now) {
+            if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines)) return InputResult::LeaveGame;
             feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) { refused += outcome == KeyOutcome::Refused; });
             return InputResult::Continue;
         }, combination + 100);
@@ -87,8 +87,8 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         // The same settings, deals and keys at the same times, and the same end.
         EXPECT_EQ(replay_text(live), replay_text(again));
         EXPECT_EQ(outcome(live), outcome(again)) << replay_text(live);
-        finished += live.finished;
-        forty_lines_finished += live.finished && settings.game_mode == GameMode::FortyLines;
+        finished += live.game.finished;
+        forty_lines_finished += live.game.finished && settings.game_mode == GameMode::FortyLines;
     }
     set_random_source(nullptr);
     // The games must have been what this test says they were.
@@ -101,16 +101,16 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
 // Upright I pieces in every column in turn clear 40 lines in 200 keys.
 TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
     FakeClock clock{5000};
-    Game live;
+    Session live;
     live.settings.randomizer = find_kind(randomizer_kinds(), "I-Cheat");
     live.reset();
     start_play(live, clock.now);
     const std::string round = "wawswdwfwgwhwjwkwlw;";
-    for (uint32_t key = 0; !live.finished; ++key) handle_game_key(live, round[key % round.size()], live.start_ticks + 10 * key);
+    for (uint32_t key = 0; !live.game.finished; ++key) handle_game_key(live, round[key % round.size()], live.game.start_ticks + 10 * key);
     const std::string text = replay_text(live);
     const auto diverged = [](const std::string& replay_text) {
         const Replay replay = parse_replay(replay_text).replay.value();
-        Game again;
+        Session again;
         ReplayFeed feed(again, replay.settings, replay.recording, replay.result);
         start_play(again, 0);
         feed.feed(again, TWO_MINUTES_MS);

@@ -11,17 +11,17 @@
 
 namespace {
 
-bool sound(const Game& game) {
+bool sound(const Session& session) {
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
         for (int row = 0; row < PLAYFIELD_ROWS; ++row) {
-            const bool inside = column < game.playfield.width() && row < game.playfield.height();
-            const int cell = game.playfield.cell(column, row);
+            const bool inside = column < session.game.playfield.width() && row < session.game.playfield.height();
+            const int cell = session.game.playfield.cell(column, row);
             if (cell < CELL_EMPTY || cell > CELL_Z || (!inside && cell != CELL_EMPTY)) return false;
         }
-    for (int i = 0; i < game.settings.piece_previews; ++i)
-        if (game.previews[i].type < 0 || game.previews[i].type >= PIECE_TYPES) return false;
-    return game.active_piece.type >= 0 && game.active_piece.type < PIECE_TYPES && game.hold_piece.type < PIECE_TYPES &&
-           game.lines >= 0 && !(game.settings.game_mode == GameMode::FortyLines && game.lines >= 40 && !game.finished);
+    for (int i = 0; i < session.settings.piece_previews; ++i)
+        if (session.game.previews[i].type < 0 || session.game.previews[i].type >= PIECE_TYPES) return false;
+    return session.game.active_piece.type >= 0 && session.game.active_piece.type < PIECE_TYPES && session.game.hold_piece.type < PIECE_TYPES &&
+           session.game.lines >= 0 && !(session.settings.game_mode == GameMode::FortyLines && session.game.lines >= 40 && !session.game.finished);
 }
 
 }  // namespace
@@ -33,8 +33,8 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
     set_random_source([&generator] { return int(generator() & INT_MAX); });
     long pieces = 0, finishes = 0;
     for (int round = 0; round < 250; ++round) {
-        Game game;
-        Settings& settings = game.settings;
+        Session session;
+        Settings& settings = session.settings;
         for (bool Settings::*flag : {&Settings::big_mode, &Settings::deep_drop, &Settings::practice_mode, &Settings::ars,
                                      &Settings::hold_allowed, &Settings::double_hold, &Settings::hold_orient,
                                      &Settings::column_clamp})
@@ -49,21 +49,21 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
         // A late game starts a few lines short of forty, so that random play reaches the finish.
         const int start_lines = below(3) == 0 ? 36 : 0;
         for (int press = 0, idle = 0; press < 400; ++press) {
-            if (!game.started) {
-                game.reset();
-                game.started = true;
-                game.lines = start_lines;
+            if (!session.game.started) {
+                session.reset();
+                session.game.started = true;
+                session.game.lines = start_lines;
             }
-            const Progress before = game;
+            const Progress before = session.game;
             // Restarting wipes the game, so the monkey seldom does it, unless nothing fits any more.
             const bool restart = idle > 40 || below(300) == 0;
-            handle_game_key(game, restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400), press);
-            ASSERT_TRUE(sound(game)) << "round " << round << ", press " << press;
-            ASSERT_LE(game.keys, before.keys + 1);
-            finishes += game.finished && !before.finished;
-            pieces += std::max(0, game.pieces - before.pieces);
-            idle = game.pieces > before.pieces || restart ? 0 : idle + 1;
-            game.sounds.clear();
+            handle_game_key(session, restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400), press);
+            ASSERT_TRUE(sound(session)) << "round " << round << ", press " << press;
+            ASSERT_LE(session.game.keys, before.keys + 1);
+            finishes += session.game.finished && !before.finished;
+            pieces += std::max(0, session.game.pieces - before.pieces);
+            idle = session.game.pieces > before.pieces || restart ? 0 : idle + 1;
+            session.events.clear();
         }
     }
     set_random_source(nullptr);

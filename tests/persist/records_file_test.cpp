@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "model/game.h"
+#include "rules/session.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -23,17 +23,17 @@ const std::string TWO = OLD_TWO + ",TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS";
 
 TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItself) {
     setenv("TZ", "UTC", 1);
-    Game game;
-    game.settings.control_scheme = 1;
-    game.settings.randomizer = 3;
-    game.settings.placement_system = 1;
-    game.settings.big_mode = true;
-    std::tie(game.settings.deep_drop, game.settings.double_hold, game.settings.piece_previews, game.settings.ars) =
+    Session session;
+    session.settings.control_scheme = 1;
+    session.settings.randomizer = 3;
+    session.settings.placement_system = 1;
+    session.settings.big_mode = true;
+    std::tie(session.settings.deep_drop, session.settings.double_hold, session.settings.piece_previews, session.settings.ars) =
         std::tuple(false, false, 3, true);
-    game.start_ticks = 4000000000u;
-    game.end_ticks = game.start_ticks + 45123;  // across the clock's wrap
-    std::tie(game.pieces, game.lines, game.keys) = std::tuple(101, 40, 102);
-    EXPECT_EQ(FORTY, record_line(record_of(game, 1796652309)));
+    session.game.start_ticks = 4000000000u;
+    session.game.end_ticks = session.game.start_ticks + 45123;  // across the clock's wrap
+    std::tie(session.game.pieces, session.game.lines, session.game.keys) = std::tuple(101, 40, 102);
+    EXPECT_EQ(FORTY, record_line(record_of(session, 1796652309)));
     EXPECT_EQ(FORTY, record_line(*parse_record(FORTY)));
     EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
     EXPECT_EQ(TWO, record_line(*parse_record(OLD_TWO)));

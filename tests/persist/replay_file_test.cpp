@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/game.h"
+#include "rules/session.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -57,13 +57,13 @@ TEST(ReplayFile, IsReadOnlyWhenEveryLineIsOneTheGameWritesInItsPlace) {
         EXPECT_EQ(error, parse_replay(text).error) << text;
 
     const TempDir dir;
-    Game game;
-    EXPECT_EQ("", parse_replay(replay_text(game)).error);
+    Session session;
+    EXPECT_EQ("", parse_replay(replay_text(session)).error);
     const std::string base = dir.file("game");
     dir.write("game_2.bmp", "");  // another game's screenshot, without its replay
-    EXPECT_EQ(dir.file("game.replay"), write_replay(game, base));
-    EXPECT_EQ(dir.file("game_3.replay"), write_replay(game, base));
-    EXPECT_EQ(replay_text(game), dir.read("game.replay"));
+    EXPECT_EQ(dir.file("game.replay"), write_replay(session, base));
+    EXPECT_EQ(dir.file("game_3.replay"), write_replay(session, base));
+    EXPECT_EQ(replay_text(session), dir.read("game.replay"));
     dir.write("bad.replay", FIRST + "hello\n");
     EXPECT_EQ(dir.file("bad.replay") + ":2: not a line of the settings this game writes: hello", read_replay(dir.file("bad.replay")).error);
     EXPECT_EQ("cannot read " + dir.file("none.replay") + ": No such file or directory", read_replay(dir.file("none.replay")).error);

@@ -12,9 +12,11 @@
 #include <set>
 #include <sstream>
 
+#include "app/game_loop.h"
 #include "app/menu.h"
+#include "app/sound_board.h"
 #include "input/overlays.h"
-#include "model/actions.h"
+#include "rules/actions.h"
 #include "persist/screenshot_file.h"
 #include "persist/settings_file.h"
 #include "render/hud.h"
@@ -83,7 +85,8 @@ public:
             if (shown != rest) report(verb + " shows \"" + shown + "\"");
             return;
         }
-        game_.sounds.clear();
+        session_.events.clear();
+        menu_.sounds.clear();
         step(verb, rest, content.find('=') < space);
     }
 
@@ -91,10 +94,10 @@ private:
     void step(const std::string& verb, const std::string& rest, bool settings_line) {
         const std::vector<std::string> list = words(rest);
         if (settings_line) {
-            process_line(verb + (rest.empty() ? "" : " " + rest), game_.settings);
-            apply_randomizer_limits(game_.settings);  // as after the file at start-up
+            process_line(verb + (rest.empty() ? "" : " " + rest), session_.settings);
+            apply_randomizer_limits(session_.settings);  // as after the file at start-up
         } else if (verb == "file") {
-            process_line(rest, game_.settings);
+            process_line(rest, session_.settings);
         } else if (verb == "draws") {
             std::deque<int> numbers;
             for (const std::string& word : list) numbers.push_back(std::stoi(word));
@@ -102,25 +105,25 @@ private:
             random_.emplace(numbers);
         } else if (verb == "at" || verb == "clock") {
             const bool from_start = rest[0] == '+';
-            clock_.now = uint32_t(std::stoul(rest.substr(from_start))) + (from_start ? game_.start_ticks : 0);
-            if (verb == "at" && game_.started) check_time_limit(game_, clock_.now);
+            clock_.now = uint32_t(std::stoul(rest.substr(from_start))) + (from_start ? session_.game.start_ticks : 0);
+            if (verb == "at" && session_.game.started) check_time_limit(session_, clock_.now);
         } else if (verb == "held") {
             held_ = keys_of(rest);
         } else if (verb == "menu") {
             for (KeyCode key : keys_of(rest))
-                running_ = running_ && handle_menu_key(key, menu_, game_, [this](Game&) { return ++games_, !closes_; });
+                running_ = running_ && handle_menu_key(key, menu_, session_, [this](Session&) { return ++games_, !closes_; });
         } else if (verb == "close") {
             closes_ = true;
         } else {
             begin_play();
             if (verb == "keys") {
-                for (KeyCode key : keys_of(rest)) handle_game_key(game_, key, clock_.now);
+                for (KeyCode key : keys_of(rest)) handle_game_key(session_, key, clock_.now);
             } else if (verb == "deal") {
-                game_.deal_into(game_.active_piece);
+                session_.deal_into(session_.game.active_piece);
             } else if (verb == "active" && list.size() == 2) {
-                game_.active_piece = {int(TYPES.find(list[0])), Orientation(TURNS.find(list[1]))};
+                session_.game.active_piece = {int(TYPES.find(list[0])), Orientation(TURNS.find(list[1]))};
             } else if (verb == "set" && list.size() == 2) {
-                (list[0] == "lines" ? game_.lines : list[0] == "pieces" ? game_.pieces : game_.keys) = std::stoi(list[1]);
+                (list[0] == "lines" ? session_.game.lines : list[0] == "pieces" ? session_.game.pieces : session_.game.keys) = std::stoi(list[1]);
             } else if (verb != "play") {
                 report("no such step: " + verb);
             }
@@ -128,17 +131,24 @@ private:
     }
 
     void begin_play() {
-        if (game_.started) return;
-        apply_randomizer_limits(game_.settings);
-        game_.reset();
-        start_play(game_, clock_.now);
-        game_.sounds.clear();
+        if (session_.game.started) return;
+        apply_randomizer_limits(session_.settings);
+        session_.reset();
+        start_play(session_, clock_.now);
+        session_.events.clear();
+    }
+
+    std::vector<SoundCue> sounds() const {
+        std::vector<SoundCue> cues = menu_.sounds;
+        for (const GameEvent& event : session_.events)
+            if (const std::optional<SoundCue> cue = sound_of(event)) cues.push_back(*cue);
+        return cues;
     }
 
     void report(const std::string& what) const { ADD_FAILURE_AT(file_.c_str(), line_) << what; }
 
     void flush_rows() {
-        PlayField& field = game_.playfield;
+        PlayField& field = session_.game.playfield;
         if (rows_.empty()) return;
         if (checking_rows_) {
             int top = 0;
@@ -154,7 +164,7 @@ private:
             if (shown != rows_) ADD_FAILURE_AT(file_.c_str(), rows_line_) << "the field shows\n" << join(shown, "\n");
         } else {
             begin_play();
-            field.clear(game_.settings.big_mode);
+            field.clear(session_.settings.big_mode);
             for (size_t row = 0; row < rows_.size(); ++row)
                 for (int column = 0; column < field.width(); ++column)
                     field.set_cell(column, int(rows_.size() - 1 - row), Cell(CELLS.find(rows_[row].at(size_t(column) + 1))));
@@ -169,64 +179,64 @@ private:
         };
         const Option& highlighted = option(menu_.selection);
         std::vector<std::string> list;
-        if (name == "active") return piece(game_.active_piece);
-        if (name == "hold") return piece(game_.hold_piece);
-        if (name == "pieces") return std::to_string(game_.pieces);
-        if (name == "lines") return std::to_string(game_.lines);
-        if (name == "keys") return std::to_string(game_.keys);
+        if (name == "active") return piece(session_.game.active_piece);
+        if (name == "hold") return piece(session_.game.hold_piece);
+        if (name == "pieces") return std::to_string(session_.game.pieces);
+        if (name == "lines") return std::to_string(session_.game.lines);
+        if (name == "keys") return std::to_string(session_.game.keys);
         if (name == "games") return std::to_string(games_) + (running_ ? "" : ", then quit");
         if (name == "menu") return SCREENS[int(menu_.screen)] + (" " + std::to_string(menu_.selection));
-        if (name == "option") return option_line(highlighted, game_.settings);
+        if (name == "option") return option_line(highlighted, session_.settings);
         // Noon UTC on 7 March 2011 is that day in every time zone.
-        if (name == "screenshot") return screenshot_base_name(game_, 1299499200);
+        if (name == "screenshot") return screenshot_base_name(session_, 1299499200);
         if (name == "next")
-            for (int i = 0; i < game_.settings.piece_previews; ++i) list.push_back({TYPES[size_t(game_.previews[i].type)]});
+            for (int i = 0; i < session_.settings.piece_previews; ++i) list.push_back({TYPES[size_t(session_.game.previews[i].type)]});
         if (name == "flags")
-            for (const auto& [set, flag] : {std::pair(game_.started, "started"), {game_.hurry, "hurry"},
-                                            {game_.finished, "finished"}, {game_.hold_used, "held"},
-                                            {game_.screenshot_pending, "screenshot"}, {game_.can_undo, "undo"}})
+            for (const auto& [set, flag] : {std::pair(session_.game.started, "started"), {session_.game.hurry, "hurry"},
+                                            {session_.game.finished, "finished"}, {session_.game.hold_used, "held"},
+                                            {screenshot_due(session_), "screenshot"}, {session_.game.can_undo, "undo"}})
                 if (set) list.push_back(flag);
         if (name == "sounds")
-            for (const SoundCue& cue : game_.sounds)
+            for (const SoundCue& cue : sounds())
                 list.push_back(cue.sound == Sound::Drop ? std::to_string(cue.column) + char('a' + cue.lines)
                                                         : SOUND_NAMES[int(cue.sound) - 1]);
         if (name == "guide")
-            for (const Piece& turned : control_scheme(game_.settings).guide_pieces(game_.active_piece))
+            for (const Piece& turned : control_scheme(session_.settings).guide_pieces(session_.game.active_piece))
                 list.push_back({TURNS[size_t(turned.orientation)]});
         if (name == "next" || name == "flags" || name == "sounds" || name == "guide") return join(list, " ");
         if (name == "hud") {
             std::string colours;
             for (int which = 0; which < 6; ++which) {
-                const HudText text = statistic(Statistic(which), game_, clock_.now);
+                const HudText text = statistic(Statistic(which), session_, clock_.now);
                 list.push_back(trimmed(text.text));
                 colours += text.color.r == WHITE.r ? 'W' : text.color.r == RESULT_COLOR.r ? 'R' : 'F';
             }
             return join(list, " ") + " " + colours;
         }
         if (name == "legend" || name == "lit") {
-            const KeyBlock keys = control_scheme(game_.settings).keys();
+            const KeyBlock keys = control_scheme(session_.settings).keys();
             const KeyHeld held = [this](KeyCode key) { return std::count(held_.begin(), held_.end(), key) > 0; };
             std::string shown;
             if (name == "legend")
-                for (const LegendLabel& label : key_legend(game_, keys, held))
+                for (const LegendLabel& label : key_legend(session_, keys, held))
                     shown += label.pressed ? label.label : char(std::tolower(label.label));
             else
-                for (bool lit : lit_columns(game_, keys, held)) shown += lit ? '#' : '.';
+                for (bool lit : lit_columns(session_, keys, held)) shown += lit ? '#' : '.';
             return shown;
         }
         if (name == "summary")
-            for (const SummaryLine& line : summary_lines(game_)) list.push_back(std::to_string(line.rise) + " " + line.line.text);
+            for (const SummaryLine& line : summary_lines(session_)) list.push_back(std::to_string(line.rise) + " " + line.line.text);
         if (name == "changed" || name == "saved") {
-            std::istringstream now(settings_text(game_.settings)), before(settings_text(Settings{}));
+            std::istringstream now(settings_text(session_.settings)), before(settings_text(Settings{}));
             const std::string key = expected.substr(0, expected.find('=') + 1);
             for (std::string line, old; std::getline(now, line) && std::getline(before, old);)
                 if (name == "changed" ? line != old : line.rfind(key, 0) == 0) list.push_back(line);
         }
         for (int i = 0; i < OPTION_COUNT; ++i)
-            if (name == "options" || (name == "locked" && option_locked(option(i), game_.settings)))
-                list.push_back(name == "options" ? option_line(option(i), game_.settings) : option(i).label);
+            if (name == "options" || (name == "locked" && option_locked(option(i), session_.settings)))
+                list.push_back(name == "options" ? option_line(option(i), session_.settings) : option(i).label);
         if (name == "info") {
-            for (const char* line : option_info(highlighted, game_.settings)) list.push_back(line ? line : "-");
+            for (const char* line : option_info(highlighted, session_.settings)) list.push_back(line ? line : "-");
             while (!list.empty() && list.back() == "-") list.pop_back();
         }
         const char* const listed[] = {"summary", "changed", "saved", "options", "locked", "info"};
@@ -238,7 +248,7 @@ private:
     int line_;
     FakeClock clock_;
     std::optional<ScriptedRandom> random_{std::in_place};
-    Game game_;
+    Session session_;
     Menu menu_;
     int games_ = 0;
     bool running_ = true, closes_ = false;

@@ -27,7 +27,7 @@
 #include "app/startup.h"
 #include "input/control_scheme.h"
 #include "model/clock.h"
-#include "model/game.h"
+#include "rules/session.h"
 #include "model/random_source.h"
 #include "render/game_screen.h"
 #include "render/menu_screens.h"
@@ -38,27 +38,27 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Ten previews, a full field, a held piece and the rotation guide: the most the screen draws.
-void build_heaviest_screen(Game& game) {
-    game.settings.control_scheme = find_kind(control_schemes(), "40-Key");
-    game.settings.piece_previews = MAX_PIECE_PREVIEWS;
-    game.settings.rotation_guide = true;
-    game.reset();
+void build_heaviest_screen(Session& session) {
+    session.settings.control_scheme = find_kind(control_schemes(), "40-Key");
+    session.settings.piece_previews = MAX_PIECE_PREVIEWS;
+    session.settings.rotation_guide = true;
+    session.reset();
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
         for (int row = 0; row < PLAYFIELD_ROWS; ++row)
-            game.playfield.set_cell(column, row, Cell((column + row) % PIECE_TYPES + 1));
-    game.hold_piece = Piece{PIECE_T, Orientation::Up};
-    game.started = true;
-    game.start_ticks = ticks_now();
-    game.pieces = 123;
-    game.keys = 321;
-    game.lines = 17;
+            session.game.playfield.set_cell(column, row, Cell((column + row) % PIECE_TYPES + 1));
+    session.game.hold_piece = Piece{PIECE_T, Orientation::Up};
+    session.game.started = true;
+    session.game.start_ticks = ticks_now();
+    session.game.pieces = 123;
+    session.game.keys = 321;
+    session.game.lines = 17;
 }
 
 // A frame as the game draws it: with the keyboard as it is, then shown.
-void render(const Game& game, const Resources& resources) {
+void render(const Session& session, const Resources& resources) {
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
+    draw_game(session, resources, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now());
     SDL_GL_SwapBuffers();
 }
 
@@ -91,7 +91,7 @@ double percentile(std::vector<double> samples, double fraction) {
 // when it returns, before the libraries that they use shut down.
 void run(int frames, Clock::time_point entered) {
     const Resources resources;
-    Game state;
+    Session state;
     build_heaviest_screen(state);
 
     render(state, resources);
@@ -107,7 +107,7 @@ void run(int frames, Clock::time_point entered) {
         std::vector<double> micros;
         micros.reserve(size_t(frames));
         for (int i = 0; i < frames; ++i) {
-            if (changing) state.active_piece.orientation = i % 2 ? Orientation::Up : Orientation::Down;
+            if (changing) state.game.active_piece.orientation = i % 2 ? Orientation::Up : Orientation::Down;
             const Clock::time_point before = Clock::now();
             render(state, resources);
             glFinish();
@@ -128,18 +128,18 @@ void save_screens(const std::string& folder) {
     set_clock([] { return uint32_t(4321); });
     set_random_source([] { return 0; });
     const Resources resources;
-    Game state;
+    Session state;
     build_heaviest_screen(state);
-    state.start_ticks = 1234;
+    state.game.start_ticks = 1234;
     // Twice: the second frame is drawn from the copy the first one kept.
     for (int frame = 0; frame < 2; ++frame) draw_game(state, resources, [](KeyCode key) { return key == 'f'; }, ticks_now());
     save_frame(folder + "/game.bmp");
     // The other look of the screen: the big field in the ARS colours, the 10-key guide, the countdown.
-    Game other;
+    Session other;
     other.settings.big_mode = other.settings.ars = other.settings.rotation_guide = true;
     other.reset();
-    for (int column = 0; column < other.playfield.width(); ++column) other.playfield.set_cell(column, column % 3, CELL_T);
-    other.countdown_ticks = 2000;
+    for (int column = 0; column < other.game.playfield.width(); ++column) other.game.playfield.set_cell(column, column % 3, CELL_T);
+    other.game.countdown_ticks = 2000;
     for (int frame = 0; frame < 2; ++frame) draw_game(other, resources, [](KeyCode key) { return key == 'g'; }, ticks_now());
     save_frame(folder + "/countdown.bmp");
     const std::pair<MenuScreen, const char*> menus[] = {
