@@ -2,10 +2,8 @@
 // plain values. The three strategies are named by their index in their family's registry.
 #pragma once
 
+#include "model/game_mode.h"
 #include "model/key_bindings.h"
-
-enum class GameMode { FortyLines, TwoMinutes, Endless };
-constexpr int GAME_MODES = 3;
 
 constexpr int MAX_PIECE_PREVIEWS = 10;
 

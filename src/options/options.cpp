@@ -73,12 +73,6 @@ const Option OPTIONS[OPTION_COUNT] = {
     action("Return to Main Menu", Action::ReturnToMainMenu, nullptr),
 };
 
-const GameModeNames GAME_MODES_NAMES[GAME_MODES] = {
-    {"40 Lines", "40Lines", "40Lines", "How fast can you clear 40 lines?"},
-    {"2 Minutes", "2Minutes", "2Min", "How many lines can you clear in 2 minutes?"},
-    {"Endless", "Endless", "Endless", "Game never ends"},
-};
-
 bool judging_randomizer(const Settings& settings) { return randomizer_kinds()[settings.randomizer].judges_the_field; }
 
 template <class Kinds>
@@ -103,7 +97,7 @@ void step_randomizer(Settings& settings, RandomizerMemory& memory) {
 std::string option_value(const Option& option, const Settings& settings) {
     switch (option.kind) {
         case OptionKind::Toggle: return settings.*option.flag ? option.on_text : option.off_text;
-        case OptionKind::GameMode: return game_mode_names(settings.game_mode).label;
+        case OptionKind::GameMode: return game_mode_kind(settings.game_mode).label;
         case OptionKind::Randomizer: return randomizer_kinds()[settings.randomizer].name;
         case OptionKind::ControlScheme: return control_schemes()[settings.control_scheme].name;
         case OptionKind::PlacementSystem: return placement_systems()[settings.placement_system].name;
@@ -117,8 +111,6 @@ const Option* options_begin() { return OPTIONS; }
 const Option* options_end() { return OPTIONS + OPTION_COUNT; }
 const Option& option(int index) { return OPTIONS[index]; }
 
-const GameModeNames& game_mode_names(GameMode mode) { return GAME_MODES_NAMES[int(mode)]; }
-
 std::string option_line(const Option& option, const Settings& settings) {
     if (option.kind == OptionKind::Action) return option.label;
     return std::string(option.label) + ": " + option_value(option, settings);
@@ -128,7 +120,7 @@ InfoLines option_info(const Option& option, const Settings& settings) {
     InfoLines info = option.help_on;
     switch (option.kind) {
         case OptionKind::Toggle: info = settings.*option.flag ? option.help_on : option.help_off; break;
-        case OptionKind::GameMode: info = {game_mode_names(settings.game_mode).info}; break;
+        case OptionKind::GameMode: info = {game_mode_kind(settings.game_mode).info}; break;
         case OptionKind::Randomizer: info = randomizer_kinds()[settings.randomizer].info; break;
         case OptionKind::ControlScheme: info = control_schemes()[settings.control_scheme].info; break;
         case OptionKind::PlacementSystem: info = placement_systems()[settings.placement_system].info; break;

@@ -35,14 +35,6 @@ const Option* options_end();
 constexpr int OPTION_COUNT = 20;
 const Option& option(int index);
 
-struct GameModeNames {
-    const char* label;       // as the menus and the game screen show it
-    const char* file_value;  // as the settings file stores it
-    const char* screenshot;  // as screenshot names carry it
-    const char* info;
-};
-const GameModeNames& game_mode_names(GameMode mode);
-
 // The value as the menus show it; empty for the actions.
 std::string option_value(const Option& option, const Settings& settings);
 // The options line: the label and, for everything but the actions, ": " and the value.

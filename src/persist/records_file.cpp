@@ -82,9 +82,15 @@ Difficulty difficulty_of(const Settings& s) {
     return {s.deep_drop, s.column_clamp, s.hold_allowed, s.double_hold, s.piece_previews, s.music_mode, s.ars};
 }
 
-bool Record::forty_lines() const { return game_mode == game_mode_names(GameMode::FortyLines).file_value; }
+const GameModeKind* Record::mode() const {
+    for (const GameModeKind& kind : GAME_MODE_KINDS)
+        if (game_mode == kind.file_value && kind.result != Measure::None) return &kind;
+    return nullptr;
+}
 
-std::string Record::result() const { return forty_lines() ? fixed(time_ms / 1000.0, 3) : std::to_string(lines); }
+std::string Record::result() const {
+    return mode() && mode()->result == Measure::Time ? fixed(time_ms / 1000.0, 3) : std::to_string(lines);
+}
 
 Record record_of(const Session& session, std::time_t when) {
     Record record;
@@ -92,7 +98,7 @@ Record record_of(const Session& session, std::time_t when) {
     if (const std::tm* local = std::localtime(&when)) std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", local);
     const Settings& settings = session.settings;
     record.date = date;
-    record.game_mode = game_mode_names(settings.game_mode).file_value;
+    record.game_mode = game_mode_kind(settings.game_mode).file_value;
     record.control_scheme = control_schemes()[settings.control_scheme].name;
     record.randomizer = randomizer_kinds()[settings.randomizer].name;
     record.placement_system = placement_systems()[settings.placement_system].name;
@@ -128,7 +134,7 @@ std::optional<Record> parse_record(const std::string& line) {
     r.control_scheme = f[2];
     r.randomizer = f[3];
     r.placement_system = f[4];
-    const bool known = (r.forty_lines() || r.game_mode == game_mode_names(GameMode::TwoMinutes).file_value) && find_kind(control_schemes(), f[2]) >= 0 &&
+    const bool known = r.mode() && find_kind(control_schemes(), f[2]) >= 0 &&
                        find_kind(randomizer_kinds(), f[3]) >= 0 && find_kind(placement_systems(), f[4]) >= 0;
     const auto big = flag(f[5]), practice = flag(f[6]);
     const auto time = milliseconds(f[8]);

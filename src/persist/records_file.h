@@ -47,7 +47,8 @@ struct Record {
     int lines = 0;
     int keys = 0;
 
-    bool forty_lines() const;
+    // The mode the record names; nullptr for one that keeps no records.
+    const GameModeKind* mode() const;
     // What the mode is played for: the time of a 40-lines game, the lines of a two-minute one.
     std::string result() const;
 };

@@ -20,18 +20,18 @@ constexpr size_t BMP_HEADER_ROOM = 1024;
 std::string screenshot_base_name(const Session& session, std::time_t now) {
     char date[32] = "";
     if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d", local);
-    const GameMode mode = session.settings.game_mode;
+    const GameModeKind& mode = game_mode_kind(session.settings.game_mode);
     std::string name = std::string(date) + "_" + control_schemes()[session.settings.control_scheme].name + "_" +
-                       game_mode_names(mode).screenshot;
+                       mode.screenshot;
     if (session.settings.big_mode) name += "_BIG";
     if (!session.game.finished) return name;
 
     char result[32] = "";
-    if (mode == GameMode::FortyLines) {
+    if (mode.result == Measure::Time) {
         std::snprintf(result, sizeof result, "_%.3fs", uint32_t(session.game.end_ticks - session.game.start_ticks) / 1000.0);
         // The name keeps one point only, the one before the extension.
         if (char* point = std::strchr(result, '.')) *point = '_';
-    } else if (mode == GameMode::TwoMinutes) {
+    } else if (mode.result == Measure::Lines) {
         std::snprintf(result, sizeof result, "_%dl", session.game.lines);
     }
     return name + result;

@@ -73,7 +73,7 @@ void apply_value(const Option& option, const std::string& value, Settings& setti
         case OptionKind::Toggle: settings.*option.flag = starts_with(value, BOOLEAN_TRUE); break;
         case OptionKind::GameMode:
             for (int mode = 0; mode < GAME_MODES; ++mode)
-                if (starts_with(value, game_mode_names(GameMode(mode)).file_value)) {
+                if (starts_with(value, game_mode_kind(GameMode(mode)).file_value)) {
                     settings.game_mode = GameMode(mode);
                     break;
                 }
@@ -100,7 +100,7 @@ void apply_value(const Option& option, const std::string& value, Settings& setti
 std::string file_value(const Option& option, const Settings& settings) {
     switch (option.kind) {
         case OptionKind::Toggle: return settings.*option.flag ? BOOLEAN_TRUE : BOOLEAN_FALSE;
-        case OptionKind::GameMode: return game_mode_names(settings.game_mode).file_value;
+        case OptionKind::GameMode: return game_mode_kind(settings.game_mode).file_value;
         default: return option_value(option, settings);
     }
 }

@@ -24,11 +24,12 @@ std::string count(int value) {
     return buffer;
 }
 
-// Time played so far; a two-minute game never shows more than its two minutes, even in the
-// frame drawn just after they ran out.
+// Time played so far; a game with a time limit never shows more than its limit, even in the
+// frame drawn just after it ran out.
 uint32_t played_ms(const Session& session, uint32_t now) {
     const uint32_t played = (session.game.finished ? session.game.end_ticks : now) - session.game.start_ticks;
-    return session.settings.game_mode == GameMode::TwoMinutes ? std::min(played, TWO_MINUTES_MS) : played;
+    const uint32_t limit = game_mode_kind(session.settings.game_mode).time_limit_ms;
+    return limit ? std::min(played, limit) : played;
 }
 
 const char* enabled(bool on) { return on ? "Enabled" : "Disabled"; }
@@ -36,18 +37,18 @@ const char* enabled(bool on) { return on ? "Enabled" : "Disabled"; }
 }  // namespace
 
 HudText statistic(Statistic which, const Session& session, uint32_t now) {
-    const GameMode mode = session.settings.game_mode;
+    const Measure result = game_mode_kind(session.settings.game_mode).result;
     std::string text;
     bool is_result = false;
     switch (which) {
         case Statistic::Time:
             text = format("%10.3f", session.game.finished || session.game.started ? played_ms(session, now) / 1000.0 : 0);
-            is_result = mode == GameMode::FortyLines;
+            is_result = result == Measure::Time;
             break;
         case Statistic::Pieces: text = count(session.game.pieces); break;
         case Statistic::Lines:
             text = count(session.game.lines);
-            is_result = mode == GameMode::TwoMinutes;
+            is_result = result == Measure::Lines;
             break;
         case Statistic::Tpm: {
             const uint32_t played = played_ms(session, now);
@@ -69,7 +70,7 @@ std::string countdown_text(const Session& session, uint32_t now) {
 std::vector<SummaryLine> summary_lines(const Session& session) {
     const Settings& settings = session.settings;
     const std::string lines[] = {
-        game_mode_names(settings.game_mode).label,
+        game_mode_kind(settings.game_mode).label,
         control_schemes()[settings.control_scheme].name,
         session.placement().name,
         randomizer_kinds()[settings.randomizer].name,

@@ -15,7 +15,7 @@ void hurry(Session& session) {
     session.report(Event::Hurry);
 }
 
-// Counters and the 40-lines goal for a piece just placed; returns the lines it cleared. Once the
+// Counters and the mode's line goal for a piece just placed; returns the lines it cleared. Once the
 // game is finished its counters and clock stay as they were, though later drops still fill the
 // field.
 int count_drop(Session& session, uint32_t now) {
@@ -24,9 +24,10 @@ int count_drop(Session& session, uint32_t now) {
     game.pieces += 1;
     const int cleared = game.playfield.clear_full_rows();
     game.lines += cleared;
-    if (session.settings.game_mode != GameMode::FortyLines) return cleared;
-    if (game.lines >= HURRY_LINES && !game.hurry) hurry(session);
-    if (game.lines >= LINES_TO_WIN) finish(session, now);
+    const GameModeKind& mode = game_mode_kind(session.settings.game_mode);
+    if (mode.line_goal == 0) return cleared;
+    if (game.lines >= mode.line_goal - mode.hurry_lines && !game.hurry) hurry(session);
+    if (game.lines >= mode.line_goal) finish(session, now);
     return cleared;
 }
 
@@ -112,11 +113,12 @@ void start_play(Session& session, uint32_t now) {
 
 void check_time_limit(Session& session, uint32_t now) {
     const Game& game = session.game;
-    if (session.settings.game_mode != GameMode::TwoMinutes) return;
-    // Exactly two minutes, however late this frame came.
-    if (game.started && !game.finished && now - game.start_ticks >= TWO_MINUTES_MS)
-        finish(session, game.start_ticks + TWO_MINUTES_MS);
+    const GameModeKind& mode = game_mode_kind(session.settings.game_mode);
+    if (mode.time_limit_ms == 0) return;
+    // Exactly at the limit, however late this frame came.
+    if (game.started && !game.finished && now - game.start_ticks >= mode.time_limit_ms)
+        finish(session, game.start_ticks + mode.time_limit_ms);
     // Past the end the unsigned difference wraps to a huge value, so the warning can only
-    // come in the last ten seconds.
-    if (!game.hurry && game.start_ticks + TWO_MINUTES_MS - now <= HURRY_MS) hurry(session);
+    // come in the last seconds before it.
+    if (!game.hurry && game.start_ticks + mode.time_limit_ms - now <= mode.hurry_ms) hurry(session);
 }

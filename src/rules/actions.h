@@ -1,6 +1,6 @@
 // What a game does: drops (instantaneous: one key, one placement; a piece with no room in the
-// typed column is simply not placed), turns, holds, the start of play, and both ends of a game
-// with their hurry warnings: 40 lines cleared, or two minutes played. Each action reports what it
+// typed column is simply not placed), turns, holds, the start of play, and the ends its mode
+// sets, with their hurry warnings: a line goal reached, or a time limit played out. Each action reports what it
 // did among the session's events.
 #pragma once
 
@@ -9,7 +9,7 @@
 // The column the piece lands in once it is kept inside the field.
 int column_clamp(const Session& session, const Piece& piece, int column);
 // True when the piece was placed; a refused drop leaves the undo as it was. A drop that clears
-// the 40th line ends the game at `now`.
+// the mode's last line ends the game at `now`.
 bool drop_active_piece(Session& session, int column, uint32_t now);
 // Turns the active piece without dropping it.
 void turn_active_piece(Session& session, Turn turn);
@@ -21,5 +21,5 @@ bool undo_last_piece(Session& session);
 void restart(Session& session);
 // The countdown is over: the clock starts, and an undo cannot reach back into the countdown.
 void start_play(Session& session, uint32_t now);
-// The two-minute game's hurry warning and end; nothing in the other modes.
+// The hurry warning and the end of a mode with a time limit; nothing in the other modes.
 void check_time_limit(Session& session, uint32_t now);

@@ -9,11 +9,6 @@
 #include "model/settings.h"
 
 constexpr uint32_t COUNTDOWN_MS = 3000;
-constexpr uint32_t TWO_MINUTES_MS = 120000;
-// The two-minute game warns when this much is left; the 40-lines game at this many lines.
-constexpr uint32_t HURRY_MS = 10000;
-constexpr int HURRY_LINES = 35;
-constexpr int LINES_TO_WIN = 40;
 
 // Everything an undo takes back.
 struct Progress {

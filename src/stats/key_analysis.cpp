@@ -47,7 +47,7 @@ size_t analyse_replay(const Replay& replay, std::vector<KeyStats>& all_keys) {
         // Only a key that brought another piece starts the next wait.
         if (outcome == KeyOutcome::Placed || outcome == KeyOutcome::NewPiece) arrival = pressed.at;
     };
-    const uint32_t end = std::max(feed.last_key_at(), TWO_MINUTES_MS);
+    const uint32_t end = std::max(feed.last_key_at(), game_mode_kind(replay.settings.game_mode).time_limit_ms);
     feed.feed(session, end, watch);
     const size_t diverged = feed.diverged_at(session, end);
     if (!diverged) all_keys = keys;

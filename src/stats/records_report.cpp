@@ -28,9 +28,11 @@ RecordKind kind_of(const Record& r) {
 }
 
 // Whether a's result beats b's: a shorter time, or more lines.
-bool better(const Record& a, const Record& b) { return a.forty_lines() ? a.time_ms < b.time_ms : a.lines > b.lines; }
+bool by_time(const Record& record) { return record.mode()->result == Measure::Time; }
 
-double value(const Record& record) { return record.forty_lines() ? record.time_ms / 1000.0 : record.lines; }
+bool better(const Record& a, const Record& b) { return by_time(a) ? a.time_ms < b.time_ms : a.lines > b.lines; }
+
+double value(const Record& record) { return by_time(record) ? record.time_ms / 1000.0 : record.lines; }
 
 // The settings that change how hard a game is are named where they are not the defaults.
 std::string describe(const RecordKind& kind) {
@@ -48,7 +50,7 @@ std::string describe(const RecordKind& kind) {
     return text;
 }
 
-std::string with_unit(const Record& record) { return record.result() + (record.forty_lines() ? " s" : " lines"); }
+std::string with_unit(const Record& record) { return record.result() + record.mode()->unit; }
 
 struct KindGames {
     RecordKind kind;
@@ -137,10 +139,10 @@ std::string records_report(const std::vector<Record>& records) {
     for (const Record& game : last) text += "  " + game.date + "  " + with_unit(game) + (game.practice_mode ? " (practice)\n" : "\n");
     if (shown >= 2) {
         const double trend = trend_per_game(last);
-        const bool forty = most.games[0].forty_lines();
-        const bool improving = forty ? trend < 0 : trend > 0;
+        const bool timed = by_time(most.games[0]);
+        const bool improving = timed ? trend < 0 : trend > 0;
         // Times to the millisecond, as the results are; less than that is no change.
-        const std::string amount = format(forty ? "%.3f s" : "%.2f lines", std::abs(trend));
+        const std::string amount = format(timed ? "%.3f s" : "%.2f lines", std::abs(trend));
         std::string direction = "steady";
         if (amount.find_first_of("123456789") != std::string::npos)
             direction = std::string(improving ? "better" : "worse") + " by " + amount + " a game";
@@ -170,7 +172,7 @@ std::string records_chart(const std::vector<Record>& records) {
                       "<rect width=\"100%\" height=\"100%\" fill=\"#101018\"/>\n";
     if (!most) return svg + text_at(20, 30, "No finished games are recorded yet.") + "</svg>\n";
 
-    const bool forty = most->games[0].forty_lines();
+    const bool timed = by_time(most->games[0]);
     const std::vector<Record>& games = most->games;
     double low = value(games[0]), high = low;
     for (const Record& game : games) {
@@ -185,13 +187,13 @@ std::string records_chart(const std::vector<Record>& records) {
     };
     const auto y_of = [&](double v) { return top + plot_height * (high - v) / (high - low); };
 
-    svg += text_at(left, 20, describe(most->kind) + (forty ? ": time in seconds" : ": lines"));
+    svg += text_at(left, 20, describe(most->kind) + (timed ? ": time in seconds" : ": lines"));
     svg += dot(width - right - 190, 36, false) + text_at(width - right - 182, 40, "game");
     svg += dot(width - right - 120, 36, true) + text_at(width - right - 112, 40, "practice game");
     svg += "<polyline fill=\"none\" stroke=\"#808080\" points=\"" + n(left) + "," + n(top) + " " + n(left) + "," +
            n(base) + " " + n(width - right) + "," + n(base) + "\"/>\n";
     const std::vector<double> marks = {low, (low + high) / 2, high};
-    const std::vector<std::string> marked = distinct_labels(marks, forty ? 1 : 0);
+    const std::vector<std::string> marked = distinct_labels(marks, timed ? 1 : 0);
     for (size_t i = 0; i < marks.size(); ++i) svg += text_at(left - 6, y_of(marks[i]) + 4, marked[i], "end");
     // The dates of the first and the last game, and of the middle of the time between where it differs.
     const std::string from = games.front().date.substr(0, 10), to = games.back().date.substr(0, 10);

@@ -113,8 +113,8 @@ TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
         Session again;
         ReplayFeed feed(again, replay.settings, replay.recording, replay.result);
         start_play(again, 0);
-        feed.feed(again, TWO_MINUTES_MS);
-        return feed.diverged_at(again, TWO_MINUTES_MS);
+        feed.feed(again, 120000);
+        return feed.diverged_at(again, 120000);
     };
     const size_t last = text.rfind("press="), result = text.find("result="), lines = text.find("lines 40", result);
     EXPECT_EQ(0u, diverged(text));
