@@ -59,7 +59,7 @@ bool main_menu_key(KeyCode key, Menu& menu, Session& session, const PlayGame& pl
 }
 
 void choose_option(Menu& menu, Session& session) {
-    const Option& chosen = option(menu.selection);
+    const Option& chosen = OPTIONS[menu.selection];
     switch (chosen.action) {
         case Action::RestoreDefaults:
             session.restore_defaults();

@@ -29,8 +29,8 @@ bool starts_with(const std::string& text, const char* prefix) {
 const std::vector<const Option*>& stored_options() {
     static const std::vector<const Option*> stored = [] {
         std::vector<const Option*> list;
-        for (const Option* option = options_begin(); option != options_end(); ++option)
-            if (option->file_key) list.push_back(option);
+        for (const Option& option : OPTIONS)
+            if (option.file_key) list.push_back(&option);
         std::sort(list.begin(), list.end(),
                   [](const Option* a, const Option* b) { return std::strcmp(a->file_key, b->file_key) < 0; });
         return list;

@@ -69,11 +69,9 @@ constexpr int MAIN_MENU_X = 265;
 constexpr int MAIN_MENU_Y = 180;
 constexpr int MAIN_MENU_SPACING = 20;
 
-// Options lines step down by 15; the three actions at the bottom stand apart from the options.
+// The options lines: see options_layout.h.
 constexpr int OPTIONS_X = 40;
 constexpr int OPTIONS_Y = 120;
-constexpr int OPTIONS_RISE[] = {300, 285, 270, 255, 240, 225, 210, 195, 180, 165,
-                                150, 135, 120, 105, 90, 75, 60, 30, 15, 0};
 constexpr int OPTIONS_INFO_X = 40;
 constexpr int OPTIONS_INFO_TOP_Y = 85;
 constexpr int OPTIONS_INFO_SPACING = 15;

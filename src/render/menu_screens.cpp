@@ -3,7 +3,7 @@
 #include <string>
 
 #include "options/options.h"
-#include "render/layout.h"
+#include "render/options_layout.h"
 
 namespace {
 
@@ -30,15 +30,15 @@ void draw_main_menu(int selection, const Resources& resources) {
 void draw_options(int selection, const Settings& settings, const Resources& resources) {
     resources.options_screen.draw(0, 0);
     for (int index = 0; index < OPTION_COUNT; ++index) {
-        const bool locked = option_locked(option(index), settings);
+        const bool locked = option_locked(OPTIONS[index], settings);
         const bool selected = index == selection;
         const SDL_Color& color = locked ? (selected ? MENU_LOCKED_SELECT_COLOR : MENU_LOCKED_COLOR)
                                         : (selected ? MENU_SELECT_COLOR : MENU_COLOR);
-        resources.text.draw(resources.font14.get(), color, layout::OPTIONS_X, layout::OPTIONS_Y + layout::OPTIONS_RISE[index],
-                    option_line(option(index), settings));
+        resources.text.draw(resources.font14.get(), color, layout::OPTIONS_X, layout::OPTIONS_Y + layout::option_rise(index),
+                    option_line(OPTIONS[index], settings));
     }
     if (selection < 0 || selection >= OPTION_COUNT) return;
-    const InfoLines info = option_info(option(selection), settings);
+    const InfoLines info = option_info(OPTIONS[selection], settings);
     for (size_t line = 0; line < info.size(); ++line)
         if (info[line])
             resources.text.draw(resources.font10.get(), INFO_COLOR, layout::OPTIONS_INFO_X,

@@ -1,9 +1,14 @@
 #include "e2e/harness.h"
 
 #include <SDL_image.h>
+// Xlib's own KeyCode and Time would clash with the game's, which the harness reads for its layout.
+#define KeyCode XKeyCode
+#define Time XTime
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#undef KeyCode
+#undef Time
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>

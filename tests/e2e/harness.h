@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "render/layout.h"
+#include "render/options_layout.h"
 
 namespace fs = std::filesystem;
 using Milliseconds = std::chrono::milliseconds;
@@ -35,7 +35,7 @@ inline Area main_entry(int entry) {
 }
 // The middle band of an options line, clear of its neighbours' ascenders and descenders.
 inline Area option_line(int line) {
-    return {layout::OPTIONS_X, layout::OPTIONS_Y + layout::OPTIONS_RISE[line] + 4, 360, 10};
+    return {layout::OPTIONS_X, layout::OPTIONS_Y + layout::option_rise(line) + 4, 360, 10};
 }
 inline Area cell(int column, int row, int size = layout::CELL) {
     return {layout::FIELD_X + size * column, layout::FIELD_Y + size * row, size, size};
@@ -100,7 +100,7 @@ protected:
     // Text and pieces cover part of every screen; the rest shows its picture unchanged.
     bool shows(const Image& frame, const std::string& picture);
     bool wait_for_menu(int entry) { return wait_for_highlight("menuscreen", main_entry, 4, entry); }
-    bool wait_for_options(int line) { return wait_for_highlight("optionsscreen", option_line, 20, line); }
+    bool wait_for_options(int line) { return wait_for_highlight("optionsscreen", option_line, OPTION_COUNT, line); }
     bool start_game();  // true once the countdown is over
     // Starts the program with these settings and a game in it: the first frame after the
     // countdown, or nullopt (and a failure).

@@ -2,9 +2,10 @@
 
 #include "e2e/harness.h"
 
-// Main menu entries and options lines, top to bottom.
-constexpr int START_GAME = 0, OPTIONS = 1, CREDITS = 2, QUIT = 3;
-constexpr int GAME_MODE = 0, HOLD = 9, PIECE_PREVIEWS = 12, SAVE_SETTINGS = 18;
+// Main menu entries, top to bottom, and options lines by their labels.
+constexpr int START_GAME = 0, OPTIONS_ENTRY = 1, CREDITS = 2, QUIT = 3;
+constexpr int GAME_MODE = option_index("Game Mode"), HOLD = option_index("Hold"),
+              PIECE_PREVIEWS = option_index("Piece Previews"), SAVE_SETTINGS = option_index("Save Settings");
 
 using Menus = GameTest;
 
@@ -22,7 +23,7 @@ TEST_F(Menus, LeadFromTheMainMenuThroughTheOptionsAndTheCreditsToTheEnd) {
     ASSERT_TRUE(wait_for_menu(QUIT));
     type({"Down", "Down", "Return"});
     ASSERT_TRUE(wait_for_options(GAME_MODE));
-    const Area game_mode{layout::OPTIONS_X, layout::OPTIONS_Y + layout::OPTIONS_RISE[GAME_MODE] - 2, 400, 20};
+    const Area game_mode{layout::OPTIONS_X, layout::OPTIONS_Y + layout::option_rise(GAME_MODE) - 2, 400, 20};
     EXPECT_EQ("150x11", ink_size(capture().value(), game_mode, SELECTED));  // 14 points
     const auto drawn = [](int line, Rgb colour) {
         return [=](const Image& frame) {
@@ -49,7 +50,7 @@ TEST_F(Menus, LeadFromTheMainMenuThroughTheOptionsAndTheCreditsToTheEnd) {
     EXPECT_TRUE(eventually([&] { return (saved = read_file(folder / "TapFall.ini")).find("\nKEY_SPACE=32\n") != std::string::npos; }));
     EXPECT_NE(saved.find("\nRandomizer=Bastet\nRotationGuide=FALSE\nSound=FALSE\n"), std::string::npos) << saved;
     type({"Escape"});
-    ASSERT_TRUE(wait_for_menu(OPTIONS));
+    ASSERT_TRUE(wait_for_menu(OPTIONS_ENTRY));
     type({"Down", "Return"});
     ASSERT_TRUE(wait_for([this](const Image& shown) { return shows(shown, "creditsscreen"); }));
     type({"Escape"});

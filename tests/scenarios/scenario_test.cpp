@@ -177,7 +177,7 @@ private:
         const auto piece = [](const Piece& p) {
             return p.type == NO_PIECE ? std::string("-") : std::string{TYPES[size_t(p.type)], ' ', TURNS[size_t(p.orientation)]};
         };
-        const Option& highlighted = option(menu_.selection);
+        const Option& highlighted = OPTIONS[menu_.selection];
         std::vector<std::string> list;
         if (name == "active") return piece(session_.game.active_piece);
         if (name == "hold") return piece(session_.game.hold_piece);
@@ -233,8 +233,8 @@ private:
                 if (name == "changed" ? line != old : line.rfind(key, 0) == 0) list.push_back(line);
         }
         for (int i = 0; i < OPTION_COUNT; ++i)
-            if (name == "options" || (name == "locked" && option_locked(option(i), session_.settings)))
-                list.push_back(name == "options" ? option_line(option(i), session_.settings) : option(i).label);
+            if (name == "options" || (name == "locked" && option_locked(OPTIONS[i], session_.settings)))
+                list.push_back(name == "options" ? option_line(OPTIONS[i], session_.settings) : OPTIONS[i].label);
         if (name == "info") {
             for (const char* line : option_info(highlighted, session_.settings)) list.push_back(line ? line : "-");
             while (!list.empty() && list.back() == "-") list.pop_back();

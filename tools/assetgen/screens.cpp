@@ -2,6 +2,7 @@
 
 #include "decor.h"
 #include "look.h"
+#include "render/options_layout.h"
 #include "pictures.h"
 
 namespace {
@@ -85,9 +86,10 @@ Canvas options_screen(Typeface& type) {
     type.draw_centered(canvas, 9, 548, 21, "Enter changes   Esc back", look::CAPTION, 0.8);
     canvas.fill({28, 33, 584, 1}, look::ACCENT, 0.5);
 
-    // Twenty lines from y = 420 down to 120, the last three set apart, then four info lines.
+    // The options lines, the actions ruled off below them, then four info lines.
     paint_panel(canvas, screen_rect(28, 112, 334, 331));
-    canvas.fill({40, SCREEN_HEIGHT - 173, 310, 1}, look::PANEL_EDGE, 0.8);
+    const int rule_y = layout::OPTIONS_Y + layout::option_rise(FIRST_ACTION) + layout::OPTIONS_SPACING + 8;
+    canvas.fill({40, SCREEN_HEIGHT - rule_y, 310, 1}, look::PANEL_EDGE, 0.8);
     const Rect info = screen_rect(28, 30, 584, 74);
     paint_panel(canvas, info);
     canvas.fill({info.x + 1, info.y + 5, 3, info.h - 10}, look::WARM, 0.7);
