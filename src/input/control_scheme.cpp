@@ -51,7 +51,7 @@ const std::vector<ControlSchemeKind>& control_schemes() {
 }
 
 const ControlScheme& control_scheme(const Settings& settings) {
-    return control_schemes()[settings.control_scheme].scheme;
+    return kind_of(control_schemes(), settings.control_scheme).scheme;
 }
 
 KeyOutcome handle_game_key(Session& session, KeyCode physical, uint32_t now) {

@@ -35,6 +35,7 @@ protected:
 void count_key(Session& session);
 
 struct ControlSchemeKind {
+    static constexpr Family FAMILY = Family::ControlScheme;
     const char* name;
     InfoLines info;
     const ControlScheme& scheme;

@@ -1,19 +1,20 @@
 // Settings: every option the player sets in the options menu and the settings file keeps, as
-// plain values. The three strategies are named by their index in their family's registry.
+// plain values. The three strategies are named by their place in their family's table.
 #pragma once
 
 #include "model/game_mode.h"
 #include "model/key_bindings.h"
+#include "model/registry.h"
 
 constexpr int MAX_PIECE_PREVIEWS = 10;
 
 struct Settings {
     GameMode game_mode = GameMode::FortyLines;
     bool big_mode = false;
-    int randomizer = 0;
+    RandomizerId randomizer;
     bool practice_mode = false;
-    int control_scheme = 0;
-    int placement_system = 0;
+    ControlSchemeId control_scheme;
+    PlacementSystemId placement_system;
     bool deep_drop = true;
     bool ars = false;
     bool column_clamp = true;

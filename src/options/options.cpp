@@ -6,16 +6,11 @@
 
 namespace {
 
-bool judging_randomizer(const Settings& settings) { return randomizer_kinds()[settings.randomizer].judges_the_field; }
-
-template <class Kinds>
-int next_index(const Kinds& kinds, int index) {
-    return (index + 1) % int(kinds.size());
-}
+bool judging_randomizer(const Settings& settings) { return randomizer_kind(settings.randomizer).judges_the_field; }
 
 void step_randomizer(Settings& settings, RandomizerMemory& memory) {
     const bool judged = judging_randomizer(settings);
-    settings.randomizer = next_index(randomizer_kinds(), settings.randomizer);
+    settings.randomizer = next_kind(randomizer_kinds(), settings.randomizer);
     if (judging_randomizer(settings)) {
         memory = {true, settings.piece_previews, settings.hold_allowed};
         apply_randomizer_limits(settings);
@@ -31,9 +26,9 @@ std::string option_value(const Option& option, const Settings& settings) {
     switch (option.kind) {
         case OptionKind::Toggle: return settings.*option.flag ? option.on_text : option.off_text;
         case OptionKind::GameMode: return game_mode_kind(settings.game_mode).label;
-        case OptionKind::Randomizer: return randomizer_kinds()[settings.randomizer].name;
-        case OptionKind::ControlScheme: return control_schemes()[settings.control_scheme].name;
-        case OptionKind::PlacementSystem: return placement_systems()[settings.placement_system].name;
+        case OptionKind::Randomizer: return randomizer_kind(settings.randomizer).name;
+        case OptionKind::ControlScheme: return kind_of(control_schemes(), settings.control_scheme).name;
+        case OptionKind::PlacementSystem: return placement_system(settings.placement_system).name;
         case OptionKind::PiecePreviews: return std::to_string(settings.piece_previews);
         case OptionKind::Action: break;
     }
@@ -50,9 +45,9 @@ InfoLines option_info(const Option& option, const Settings& settings) {
     switch (option.kind) {
         case OptionKind::Toggle: info = settings.*option.flag ? option.help_on : option.help_off; break;
         case OptionKind::GameMode: info = {game_mode_kind(settings.game_mode).info}; break;
-        case OptionKind::Randomizer: info = randomizer_kinds()[settings.randomizer].info; break;
-        case OptionKind::ControlScheme: info = control_schemes()[settings.control_scheme].info; break;
-        case OptionKind::PlacementSystem: info = placement_systems()[settings.placement_system].info; break;
+        case OptionKind::Randomizer: info = randomizer_kind(settings.randomizer).info; break;
+        case OptionKind::ControlScheme: info = kind_of(control_schemes(), settings.control_scheme).info; break;
+        case OptionKind::PlacementSystem: info = placement_system(settings.placement_system).info; break;
         default: break;
     }
     if (option_locked(option, settings)) info[1] = option.locked_note;
@@ -69,10 +64,10 @@ void step_option(const Option& option, Settings& settings, RandomizerMemory& mem
         case OptionKind::GameMode: settings.game_mode = GameMode((int(settings.game_mode) + 1) % GAME_MODES); break;
         case OptionKind::Randomizer: step_randomizer(settings, memory); break;
         case OptionKind::ControlScheme:
-            settings.control_scheme = next_index(control_schemes(), settings.control_scheme);
+            settings.control_scheme = next_kind(control_schemes(), settings.control_scheme);
             break;
         case OptionKind::PlacementSystem:
-            settings.placement_system = next_index(placement_systems(), settings.placement_system);
+            settings.placement_system = next_kind(placement_systems(), settings.placement_system);
             break;
         case OptionKind::PiecePreviews:
             settings.piece_previews = (settings.piece_previews + 1) % (MAX_PIECE_PREVIEWS + 1);

@@ -99,9 +99,9 @@ Record record_of(const Session& session, std::time_t when) {
     const Settings& settings = session.settings;
     record.date = date;
     record.game_mode = game_mode_kind(settings.game_mode).file_value;
-    record.control_scheme = control_schemes()[settings.control_scheme].name;
-    record.randomizer = randomizer_kinds()[settings.randomizer].name;
-    record.placement_system = placement_systems()[settings.placement_system].name;
+    record.control_scheme = kind_of(control_schemes(), settings.control_scheme).name;
+    record.randomizer = randomizer_kind(settings.randomizer).name;
+    record.placement_system = placement_system(settings.placement_system).name;
     record.big_mode = settings.big_mode;
     record.practice_mode = settings.practice_mode;
     record.difficulty = difficulty_of(settings);
@@ -134,8 +134,8 @@ std::optional<Record> parse_record(const std::string& line) {
     r.control_scheme = f[2];
     r.randomizer = f[3];
     r.placement_system = f[4];
-    const bool known = r.mode() && find_kind(control_schemes(), f[2]) >= 0 &&
-                       find_kind(randomizer_kinds(), f[3]) >= 0 && find_kind(placement_systems(), f[4]) >= 0;
+    const bool known = r.mode() && find_kind(control_schemes(), f[2]) && find_kind(randomizer_kinds(), f[3]) &&
+                       find_kind(placement_systems(), f[4]);
     const auto big = flag(f[5]), practice = flag(f[6]);
     const auto time = milliseconds(f[8]);
     const auto pieces = whole_number(f[9]), lines = whole_number(f[10]), keys = whole_number(f[11]);

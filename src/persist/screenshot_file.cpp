@@ -21,7 +21,7 @@ std::string screenshot_base_name(const Session& session, std::time_t now) {
     char date[32] = "";
     if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d", local);
     const GameModeKind& mode = game_mode_kind(session.settings.game_mode);
-    std::string name = std::string(date) + "_" + control_schemes()[session.settings.control_scheme].name + "_" +
+    std::string name = std::string(date) + "_" + kind_of(control_schemes(), session.settings.control_scheme).name + "_" +
                        mode.screenshot;
     if (session.settings.big_mode) name += "_BIG";
     if (!session.game.finished) return name;

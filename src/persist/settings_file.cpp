@@ -79,13 +79,13 @@ void apply_value(const Option& option, const std::string& value, Settings& setti
                 }
             break;
         case OptionKind::Randomizer:
-            if (int kind = kind_named_at_start(randomizer_kinds(), value); kind >= 0) settings.randomizer = kind;
+            if (const auto kind = kind_named_at_start(randomizer_kinds(), value)) settings.randomizer = *kind;
             break;
         case OptionKind::ControlScheme:
-            if (int kind = kind_named_at_start(control_schemes(), value); kind >= 0) settings.control_scheme = kind;
+            if (const auto kind = kind_named_at_start(control_schemes(), value)) settings.control_scheme = *kind;
             break;
         case OptionKind::PlacementSystem:
-            if (int kind = kind_named_at_start(placement_systems(), value); kind >= 0) settings.placement_system = kind;
+            if (const auto kind = kind_named_at_start(placement_systems(), value)) settings.placement_system = *kind;
             break;
         case OptionKind::PiecePreviews: {
             // Only two characters are looked at, so "123" reads as 12; no number reads as none.

@@ -9,6 +9,7 @@
 #include "model/registry.h"
 
 struct PlacementSystem {
+    static constexpr Family FAMILY = Family::PlacementSystem;
     const char* name;
     InfoLines info;
     // Sets the mask's axis_column and preview_offset; the shape is already in it.
@@ -17,6 +18,7 @@ struct PlacementSystem {
 
 // In the order the options menu cycles through them; the first is the default.
 const std::vector<PlacementSystem>& placement_systems();
+inline const PlacementSystem& placement_system(PlacementSystemId id) { return kind_of(placement_systems(), id); }
 
 // The shape of the piece in its orientation, flush with the bottom-left corner, aligned by the
 // system. A type outside 0..6 gives an empty mask.

@@ -24,6 +24,7 @@ public:
 };
 
 struct RandomizerKind {
+    static constexpr Family FAMILY = Family::Randomizer;
     const char* name;
     InfoLines info;
     // Judges the field it deals for, so it is played without previews or hold.
@@ -33,3 +34,4 @@ struct RandomizerKind {
 
 // In the order the options menu cycles through them; the first is the default.
 const std::vector<RandomizerKind>& randomizer_kinds();
+inline const RandomizerKind& randomizer_kind(RandomizerId id) { return kind_of(randomizer_kinds(), id); }

@@ -71,9 +71,9 @@ std::vector<SummaryLine> summary_lines(const Session& session) {
     const Settings& settings = session.settings;
     const std::string lines[] = {
         game_mode_kind(settings.game_mode).label,
-        control_schemes()[settings.control_scheme].name,
+        kind_of(control_schemes(), settings.control_scheme).name,
         session.placement().name,
-        randomizer_kinds()[settings.randomizer].name,
+        randomizer_kind(settings.randomizer).name,
         std::string("Deep Drop ") + enabled(settings.deep_drop),
         std::string("Column Clamp ") + enabled(settings.column_clamp),
         settings.hold_allowed ? std::string("Double Hold ") + enabled(settings.double_hold) : "Hold Disabled",

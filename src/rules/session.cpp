@@ -11,7 +11,7 @@ void Session::restore_defaults() {
 
 void Session::reset() {
     game.playfield.clear(settings.big_mode);
-    randomizer = randomizer_kinds()[settings.randomizer].make();
+    randomizer = randomizer_kind(settings.randomizer).make();
     game.restore_pending = false;
     recording = Recording{};
     deal_into(game.active_piece);

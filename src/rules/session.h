@@ -40,7 +40,7 @@ struct Session {
     // The counters, the time of a finished game and the field as they stand.
     GameResult result() const;
 
-    const PlacementSystem& placement() const { return placement_systems()[settings.placement_system]; }
+    const PlacementSystem& placement() const { return placement_system(settings.placement_system); }
     PieceMask mask_of(const Piece& piece) const { return piece_mask(placement(), piece); }
     void report(Event kind, int column = 0, int lines = 0) { events.push_back({kind, column, lines}); }
 };

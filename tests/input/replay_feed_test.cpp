@@ -45,9 +45,9 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     for (int combination = 0; combination < 75; ++combination) {
         Session live;
         Settings& settings = live.settings;
-        settings.control_scheme = combination % 3;
-        settings.randomizer = combination / 3 % 5;
-        settings.placement_system = combination / 15;
+        settings.control_scheme = {combination % 3};
+        settings.randomizer = {combination / 3 % 5};
+        settings.placement_system = {combination / 15};
         settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
         settings.practice_mode = combination % 4 < 2;
         settings.big_mode = combination % 7 == 0;
@@ -57,7 +57,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         // A key in about every third frame, and some after the end, which still drop pieces. I
         // pieces set upright in every column in turn finish a 40-lines game.
         const bool stands_up = settings.randomizer == find_kind(randomizer_kinds(), "I-Cheat");
-        const std::string upright = settings.control_scheme == 0 ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
+        const std::string upright = settings.control_scheme.index == 0 ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
         size_t next_upright = 0;
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
@@ -102,7 +102,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
 TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
     FakeClock clock{5000};
     Session live;
-    live.settings.randomizer = find_kind(randomizer_kinds(), "I-Cheat");
+    live.settings.randomizer = *find_kind(randomizer_kinds(), "I-Cheat");
     live.reset();
     start_play(live, clock.now);
     const std::string round = "wawswdwfwgwhwjwkwlw;";

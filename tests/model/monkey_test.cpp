@@ -42,9 +42,9 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
         settings.music_mode = below(10) == 0;
         settings.game_mode = GameMode(below(GAME_MODES));
         settings.piece_previews = below(MAX_PIECE_PREVIEWS + 1);
-        settings.randomizer = below(5);
-        settings.control_scheme = below(3);
-        settings.placement_system = below(5);
+        settings.randomizer = {below(int(randomizer_kinds().size()))};
+        settings.control_scheme = {below(int(control_schemes().size()))};
+        settings.placement_system = {below(int(placement_systems().size()))};
         if (below(4) == 0) settings.key_bindings.keys[below(KEY_BINDINGS)] = INT_MIN;
         // A late game starts a few lines short of forty, so that random play reaches the finish.
         const int start_lines = below(3) == 0 ? 36 : 0;

@@ -24,9 +24,9 @@ const std::string TWO = OLD_TWO + ",TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS";
 TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItself) {
     setenv("TZ", "UTC", 1);
     Session session;
-    session.settings.control_scheme = 1;
-    session.settings.randomizer = 3;
-    session.settings.placement_system = 1;
+    session.settings.control_scheme = {1};
+    session.settings.randomizer = {3};
+    session.settings.placement_system = {1};
     session.settings.big_mode = true;
     std::tie(session.settings.deep_drop, session.settings.double_hold, session.settings.piece_previews, session.settings.ars) =
         std::tuple(false, false, 3, true);

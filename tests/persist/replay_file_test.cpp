@@ -20,7 +20,7 @@ TEST(ReplayFile, IsReadOnlyWhenEveryLineIsOneTheGameWritesInItsPlace) {
     ASSERT_TRUE(parse_replay(FIRST + "InputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=0 97\npress=4294967295 322\n" + RESULT).replay);
     EXPECT_EQ("line 6: key code 283 is one the game never records", replay.error);
     const Replay read = *parse_replay("#TapFall replay 1\nInputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=9 97\n").replay;
-    EXPECT_EQ(1, read.settings.control_scheme);
+    EXPECT_EQ(1, read.settings.control_scheme.index);
     EXPECT_EQ((std::vector<int>{6, 5, 4, 3, 0}), read.recording.dealt);
     EXPECT_EQ(9u, read.recording.keys.at(0).at);
     EXPECT_FALSE(read.result);  // version 1 did not say

@@ -18,7 +18,7 @@ TEST(Placement, EachSystemPutsItsOwnColumnUnderTheKey) {
         {"Rightmost lowest", "3003 1111 2101 2110 2102 1111 2002", "0330 2222 1221 1221 1221 1221 1221"},
     };
     for (const auto& c : cases) {
-        const PlacementSystem& system = placement_systems()[find_kind(placement_systems(), c.system)];
+        const PlacementSystem& system = placement_system(*find_kind(placement_systems(), c.system));
         std::string axes, offsets;
         for (int type = 0; type < PIECE_TYPES; ++type) {
             if (type > 0) axes += " ", offsets += " ";

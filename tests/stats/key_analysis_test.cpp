@@ -9,7 +9,7 @@
 // column has no room for a flat I, but has for one turned upright by w.
 TEST(KeyAnalysis, TimesEveryKeyFromThePiecesArrivalAndCountsItsRefusedDrops) {
     Replay replay;
-    replay.settings.randomizer = find_kind(randomizer_kinds(), "I-Cheat");
+    replay.settings.randomizer = *find_kind(randomizer_kinds(), "I-Cheat");
     replay.settings.column_clamp = false;
     replay.recording.dealt.assign(20, PIECE_I);
     replay.settings.double_hold = false;

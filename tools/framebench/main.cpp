@@ -39,7 +39,7 @@ using Clock = std::chrono::steady_clock;
 
 // Ten previews, a full field, a held piece and the rotation guide: the most the screen draws.
 void build_heaviest_screen(Session& session) {
-    session.settings.control_scheme = find_kind(control_schemes(), "40-Key");
+    session.settings.control_scheme = *find_kind(control_schemes(), "40-Key");
     session.settings.piece_previews = MAX_PIECE_PREVIEWS;
     session.settings.rotation_guide = true;
     session.reset();
