@@ -53,8 +53,7 @@ bool main_menu_key(KeyCode key, Menu& menu, Game& game, const PlayGame& play_gam
             game.play(Sound::MenuSelect);
             menu.screen = MenuScreen::Credits;
             return true;
-        default:
-            return quit(game);
+        default: return quit(game);
     }
 }
 

@@ -18,7 +18,8 @@ KeyOutcome FortyKeyScheme::press_own_key(Game& game, KeyCode key, uint32_t now) 
     count_key(game);
     const Turn turn = turn_of_row(position.row);
     game.active_piece.turn(turn);
-    if (drop_active_piece(game, playfield_column(position.column, game.settings.big_mode), now)) return KeyOutcome::Placed;
+    if (drop_active_piece(game, playfield_column(position.column, game.settings.big_mode), now))
+        return KeyOutcome::Placed;
     game.active_piece.turn(opposite(turn));
     return KeyOutcome::Refused;
 }

@@ -58,6 +58,7 @@ GameResult Game::result() const {
     // FNV-1a over the cells, column by column from the bottom up.
     uint32_t field = 2166136261u;
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
-        for (int row = 0; row < PLAYFIELD_ROWS; ++row) field = (field ^ uint32_t(playfield.cell(column, row))) * 16777619u;
+        for (int row = 0; row < PLAYFIELD_ROWS; ++row)
+            field = (field ^ uint32_t(playfield.cell(column, row))) * 16777619u;
     return {lines, pieces, keys, finished ? end_ticks - start_ticks : 0, field};
 }

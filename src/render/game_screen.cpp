@@ -29,7 +29,7 @@ void draw_key_overlays(const Game& game, const Resources& resources, KeyBlock ke
     int column = 0;
     for (const LegendLabel& label : key_legend(game, keys, held))
         resources.text.draw(resources.font12.get(), label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
-                    layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label));
+                            layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label));
     column = 0;
     SpriteBatch lights(resources.column_highlight);
     for (bool lit : lit_columns(game, keys, held)) {
@@ -78,8 +78,10 @@ std::string still_part(const Game& game, KeyBlock keys, const KeyHeld& held, uin
     for (const SummaryLine& line : summary_lines(game)) shown += line.line.text;
     for (int column = 0; column < game.playfield.width(); ++column)
         for (int row = 0; row < game.playfield.height(); ++row) shown += char(game.playfield.cell(column, row));
-    for (const Piece& piece : {game.active_piece, game.hold_piece}) shown += {char(piece.type), char(piece.orientation)};
-    for (int i = 0; i < s.piece_previews; ++i) shown += {char(game.previews[i].type), char(game.previews[i].orientation)};
+    for (const Piece& piece : {game.active_piece, game.hold_piece})
+        shown += {char(piece.type), char(piece.orientation)};
+    for (int i = 0; i < s.piece_previews; ++i)
+        shown += {char(game.previews[i].type), char(game.previews[i].orientation)};
     for (const StatisticPlace& place : STATISTICS) {
         const HudText text = statistic(place.which, game, now);
         if (!running(place.which)) shown += text.text + char(text.color.r);
