@@ -7,7 +7,6 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -15,6 +14,7 @@
 #include "app/fatal.h"
 #include "model/clock.h"
 #include "render/layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -63,9 +63,7 @@ void init_window() {
     // Set once the window exists, over the handlers SDL installed while making it.
     XSetErrorHandler(on_x_error);
     XSetIOErrorHandler(on_x_connection_lost);
-    char caption[32];
-    std::snprintf(caption, sizeof caption, "Tapfall v%s", layout::VERSION);
-    SDL_WM_SetCaption(caption, caption);
+    SDL_WM_SetCaption(VERSION_CAPTION, VERSION_CAPTION);
 }
 
 // One unit a pixel, with the origin at the bottom-left corner and y growing upward. The clear

@@ -5,6 +5,7 @@
 #include "render/field_drawing.h"
 #include "render/hud.h"
 #include "render/layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ void draw_still_part(const Game& game, const Resources& resources, const KeyHeld
     for (const SummaryLine& line : summary_lines(game))
         resources.text.draw(resources.font8.get(), line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
                             line.line.text);
-    resources.text.draw(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, version_text());
+    resources.text.draw(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, VERSION_CAPTION);
     if (game.settings.rotation_guide) draw_rotation_guide(game, resources, scheme);
     resources.text.end_frame();
 }

@@ -4,6 +4,7 @@
 
 #include "options/options.h"
 #include "render/layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -55,6 +56,6 @@ void draw_menu(MenuScreen screen, int selection, const Settings& settings, const
         case MenuScreen::Credits: resources.credits_screen.draw(0, 0); break;
     }
     resources.text.draw(resources.font12.get(), VERSION_COLOR, layout::VERSION_X, layout::VERSION_Y,
-                        std::string("Tapfall v") + layout::VERSION + " by the Tapfall team");
+                        std::string(VERSION_CAPTION) + " by the Tapfall team");
     resources.text.end_frame();
 }

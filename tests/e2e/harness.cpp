@@ -18,6 +18,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "render/version.h"
+
 // A capture costs the game some time on a busy machine: frames are not polled more often.
 constexpr Milliseconds POLL(50);
 
@@ -168,7 +170,7 @@ std::optional<int> GameTest::wait_for_exit(Milliseconds timeout) {
 }
 
 unsigned long GameTest::window() {
-    const std::string title = std::string("Tapfall v") + layout::VERSION;
+    const std::string title = VERSION_CAPTION;
     const std::string search = "DISPLAY=" + display_ + " xdotool search --name '^" + title + "$'";
     if (!window_) eventually([&] {
         FILE* found = popen(search.c_str(), "r");

@@ -7,13 +7,12 @@
 
 // The statistics and the summary are checked in the scenarios, scenarios/game_ends.txt.
 
-TEST(Hud, TheCountdownAndTheVersion) {
+TEST(Hud, TheCountdown) {
     Game game;
     game.countdown_ticks = 10000;
     EXPECT_EQ("     3.000", countdown_text(game, 10000));
     EXPECT_EQ("     0.750", countdown_text(game, 12250));
     EXPECT_EQ("     0.000", countdown_text(game, 14000));
-    EXPECT_EQ("Tapfall v" TAPFALL_VERSION, version_text());
 }
 
 TEST(Drawing, CellColoursAndPaddedTextureSizes) {

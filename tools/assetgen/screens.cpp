@@ -3,6 +3,7 @@
 #include "decor.h"
 #include "look.h"
 #include "pictures.h"
+#include "render/version.h"
 
 namespace {
 
@@ -70,7 +71,8 @@ Canvas menu_screen(Typeface& type) {
                        look::CAPTION);
     canvas.fill({SCREEN_WIDTH / 2 - 120, 168, 240, 1}, look::ACCENT, 0.45);
 
-    // The game writes the four entries at x = 265, y = 240 down to 180, in 16-point type.
+    // The panel holds the four entries the game writes from layout::MAIN_MENU_Y up, in 16-point
+    // type.
     paint_panel(canvas, screen_rect(236, 168, 168, 102));
     type.draw_centered(canvas, 9, SCREEN_WIDTH / 2, SCREEN_HEIGHT - 160,
                        "Up/Down choose   Enter select   Esc quit", look::CAPTION, 0.8);
@@ -85,7 +87,8 @@ Canvas options_screen(Typeface& type) {
     type.draw_centered(canvas, 9, 548, 21, "Enter changes   Esc back", look::CAPTION, 0.8);
     canvas.fill({28, 33, 584, 1}, look::ACCENT, 0.5);
 
-    // Twenty lines from y = 420 down to 120, the last three set apart, then four info lines.
+    // The panel holds the lines the game writes at layout::OPTIONS_RISE over OPTIONS_Y, the last
+    // three set apart; the one below holds the info lines.
     paint_panel(canvas, screen_rect(28, 112, 334, 331));
     canvas.fill({40, SCREEN_HEIGHT - 173, 310, 1}, look::PANEL_EDGE, 0.8);
     const Rect info = screen_rect(28, 30, 584, 74);
@@ -112,7 +115,7 @@ Canvas credits_screen(Typeface& type) {
     };
     const Line lines[] = {
         {true, "GAME"},
-        {false, std::string("Tapfall v") + layout::VERSION},
+        {false, VERSION_CAPTION},
         {false, "Design, code, pictures and sounds:"},
         {false, "the Tapfall team"},
         {true, "FONT"},
