@@ -1,11 +1,13 @@
-// SoundBoard: every sound of the game loaded from sfx/ once at start-up, and played when the
-// game asks: once, on the first free mixer channel, and only while the sound setting is on.
+// SoundBoard: every sound of the game loaded once at start-up from the files that
+// render/asset_files.h names, and played when the game asks: once, on the first free mixer
+// channel, and only while the sound setting is on.
 #pragma once
 
+#include <map>
 #include <memory>
-#include <vector>
 
 #include "model/game.h"
+#include "render/asset_files.h"
 
 struct Mix_Chunk;
 
@@ -29,6 +31,6 @@ private:
     const Chunk& chunk_of(const SoundCue& cue) const;
 
     // [column][lines cleared]
-    Chunk drops_[10][5];
-    std::vector<Chunk> named_;
+    Chunk drops_[asset_files::DROP_SOUND_COLUMNS][asset_files::DROP_SOUND_LINES];
+    std::map<Sound, Chunk> named_;
 };

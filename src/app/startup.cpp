@@ -13,6 +13,7 @@
 
 #include "app/fatal.h"
 #include "model/clock.h"
+#include "render/asset_files.h"
 #include "render/layout.h"
 #include "render/version.h"
 
@@ -52,7 +53,7 @@ std::string running_executable() {
 
 void init_window() {
     // The icon is a nicety: without it the window still opens.
-    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("img/icon32.bmp", "rb"), 1);
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile(asset_files::WINDOW_ICON, "rb"), 1);
     if (icon) {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);

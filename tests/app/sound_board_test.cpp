@@ -6,6 +6,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <set>
+#include <string>
 
 // The game's own sounds played on SDL's dummy audio driver, which plays them to nobody.
 class SoundBoardTest : public ::testing::Test {
@@ -25,12 +27,15 @@ protected:
         Mix_HaltChannel(-1);
         std::filesystem::current_path(previous);
     }
-    // The sound that plays on a channel, known by its length in samples.
-    static Uint32 length_of(const char* file) {
+    // A sound as the mixer holds it, to know the sound that plays on a channel.
+    static std::string samples(const Mix_Chunk* chunk) {
+        return chunk ? std::string(reinterpret_cast<const char*>(chunk->abuf), chunk->alen) : "";
+    }
+    static std::string sound_of(const char* file) {
         Mix_Chunk* chunk = Mix_LoadWAV(file);
-        const Uint32 length = chunk ? chunk->alen : 0;
+        const std::string sound = samples(chunk);
         Mix_FreeChunk(chunk);
-        return length;
+        return sound;
     }
 
     const std::filesystem::path previous = std::filesystem::current_path();
@@ -44,13 +49,28 @@ TEST_F(SoundBoardTest, PlaysWhatTheGameAskedForOnlyWithTheSoundOn) {
     board.play_pending(game);
     EXPECT_TRUE(game.sounds.empty());
     ASSERT_EQ(3, Mix_Playing(-1));
-    EXPECT_EQ(length_of("sfx/3c.ogg"), Mix_GetChunk(0)->alen);
-    EXPECT_EQ(length_of("sfx/countdownstart.ogg"), Mix_GetChunk(1)->alen);
-    EXPECT_EQ(length_of("sfx/0a.ogg"), Mix_GetChunk(2)->alen);
+    EXPECT_EQ(sound_of("sfx/3c.ogg"), samples(Mix_GetChunk(0)));
+    EXPECT_EQ(sound_of("sfx/countdownstart.ogg"), samples(Mix_GetChunk(1)));
+    EXPECT_EQ(sound_of("sfx/0a.ogg"), samples(Mix_GetChunk(2)));
     Mix_HaltChannel(-1);
     game.settings.sound = false;
     game.sounds = {{Sound::Rotate}};
     board.play_pending(game);
     EXPECT_EQ(0, Mix_Playing(-1));
     EXPECT_TRUE(game.sounds.empty());
+}
+
+TEST_F(SoundBoardTest, EachSoundPlaysItsOwnFileAndNoTwoSoundTheSame) {
+    const SoundBoard board;
+    Game game;
+    std::set<std::string> sounds;
+    for (const asset_files::SoundFile& file : asset_files::SOUND_FILES) {
+        game.sounds = {{file.sound}};
+        board.play_pending(game);
+        ASSERT_EQ(1, Mix_Playing(-1)) << file.file;
+        EXPECT_EQ(sound_of(file.file), samples(Mix_GetChunk(0))) << file.file;
+        sounds.insert(samples(Mix_GetChunk(0)));
+        Mix_HaltChannel(-1);
+    }
+    EXPECT_EQ(std::size(asset_files::SOUND_FILES), sounds.size());
 }

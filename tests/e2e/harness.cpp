@@ -249,9 +249,9 @@ std::optional<Image> GameTest::wait_for(const std::function<bool(const Image&)>&
     return found;
 }
 
-const Image& GameTest::picture(const std::string& name) {
-    if (!pictures_.count(name)) pictures_[name] = load_image(folder / "img" / (name + ".png")).value();
-    return pictures_[name];
+const Image& GameTest::picture(const std::string& file) {
+    if (!pictures_.count(file)) pictures_[file] = load_image(folder / file).value();
+    return pictures_[file];
 }
 
 bool GameTest::shows(const Image& frame, const std::string& name) {
@@ -276,8 +276,8 @@ bool GameTest::start_game() {
     // Once the countdown has gone, the empty field shows its backdrop there.
     const Area countdown{layout::COUNTDOWN_X, layout::COUNTDOWN_Y, 130, 26};
     return bool(wait_for([&](const Image& frame) {
-        return !differing(frame, countdown, picture("backdrop")) ||
-               !differing(frame, countdown, picture("backdropbig"));
+        return !differing(frame, countdown, picture(asset_files::BACKDROP)) ||
+               !differing(frame, countdown, picture(asset_files::BIG_BACKDROP));
     }, Milliseconds(13000)));
 }
 
