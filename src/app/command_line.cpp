@@ -11,7 +11,7 @@
 #include "persist/player_folder.h"
 #include "persist/records_file.h"
 #include "persist/replay_file.h"
-#include "render/layout.h"
+#include "render/version.h"
 #include "stats/key_analysis.h"
 #include "stats/records_report.h"
 
@@ -162,7 +162,7 @@ namespace {
 int follow(const Command& command, std::FILE* out, std::FILE* err) {
     switch (command.kind) {
         case CommandKind::Help: std::fputs(usage_text().c_str(), out); return 0;
-        case CommandKind::Version: std::fprintf(out, "tapfall %s\n%s", layout::VERSION, LICENCE_TEXT); return 0;
+        case CommandKind::Version: std::fprintf(out, "tapfall %s\n%s", GAME_VERSION, LICENCE_TEXT); return 0;
         case CommandKind::Records: {
             const std::string file = player_file(RECORDS_FILE_NAME);
             const RecordsRead read = read_records(file);

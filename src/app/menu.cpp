@@ -53,8 +53,7 @@ bool main_menu_key(KeyCode key, Menu& menu, Session& session, const PlayGame& pl
             menu.sounds.push_back({Sound::MenuSelect});
             menu.screen = MenuScreen::Credits;
             return true;
-        default:
-            return quit(menu);
+        default: return quit(menu);
     }
 }
 

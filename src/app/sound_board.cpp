@@ -2,35 +2,30 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "app/fatal.h"
 
-namespace {
-
-// The files of the named sounds, in the order of Sound after Drop; checked in groups, so the
-// first missing file of a group's loading decides the message.
-const char* const NAMED_FILES[] = {"rotate",        "hold",       "rewind",     "hurry",      "finish",
-                                   "menugamestart", "menuchoose", "menuselect", "menucancel", "menuquit",
-                                   "countdown",     "countdownstart"};
-const int GROUP_ENDS[] = {3, 5, 10, 12};
-
-std::string sound_path(const std::string& name) { return "sfx/" + name + ".ogg"; }
-
-}  // namespace
+using asset_files::DROP_SOUND_COLUMNS;
+using asset_files::DROP_SOUND_LINES;
+using asset_files::SoundFile;
 
 void SoundBoard::ChunkFree::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 SoundBoard::SoundBoard() {
-    for (int lines = 0; lines < 5; ++lines)
-        for (int column = 0; column < 10; ++column)
-            drops_[column][lines].reset(Mix_LoadWAV(sound_path({char('0' + column), char('a' + lines)}).c_str()));
-    int first = 0;
-    for (int end : GROUP_ENDS) {
-        for (int i = first; i < end; ++i) named_.emplace_back(Mix_LoadWAV(sound_path(NAMED_FILES[i]).c_str()));
-        for (int i = first; i < end; ++i)
-            if (!named_[i]) fatal_error("Couldn't load " + sound_path(NAMED_FILES[i]), Mix_GetError());
-        first = end;
+    for (int lines = 0; lines < DROP_SOUND_LINES; ++lines)
+        for (int column = 0; column < DROP_SOUND_COLUMNS; ++column)
+            drops_[column][lines].reset(Mix_LoadWAV(asset_files::drop_sound_file(column, lines).c_str()));
+    const SoundFile* const last = std::end(asset_files::SOUND_FILES);
+    for (const SoundFile* batch = std::begin(asset_files::SOUND_FILES); batch != last;) {
+        const SoundFile* const next =
+            std::find_if(batch, last, [&](const SoundFile& f) { return f.batch != batch->batch; });
+        for (const SoundFile* file = batch; file != next; ++file) named_[file->sound].reset(Mix_LoadWAV(file->file));
+        for (const SoundFile* file = batch; file != next; ++file)
+            if (!named_[file->sound]) fatal_error(std::string("Couldn't load ") + file->file, Mix_GetError());
+        batch = next;
     }
 }
 
@@ -38,8 +33,12 @@ SoundBoard::~SoundBoard() = default;
 
 const SoundBoard::Chunk& SoundBoard::chunk_of(const SoundCue& cue) const {
     static const Chunk none;
-    if (cue.sound != Sound::Drop) return named_[int(cue.sound) - 1];
-    if (cue.column < 0 || cue.column >= 10 || cue.lines < 0 || cue.lines >= 5) return none;
+    if (cue.sound != Sound::Drop) {
+        const auto named = named_.find(cue.sound);
+        return named == named_.end() ? none : named->second;
+    }
+    if (cue.column < 0 || cue.column >= DROP_SOUND_COLUMNS || cue.lines < 0 || cue.lines >= DROP_SOUND_LINES)
+        return none;
     return drops_[cue.column][cue.lines];
 }
 

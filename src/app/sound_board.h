@@ -1,14 +1,16 @@
-// SoundBoard: every sound of the game loaded from sfx/ once at start-up, and played when the
-// menus ask or a game reports an event that sounds: once, on the first free mixer channel, and
-// only while the sound setting is on.
+// SoundBoard: every sound of the game loaded once at start-up from the files that
+// render/asset_files.h names, and played when the menus ask or a game reports an event that
+// sounds: once, on the first free mixer channel, and only while the sound setting is on.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "model/settings.h"
 #include "model/sound.h"
+#include "render/asset_files.h"
 #include "rules/events.h"
 
 struct Mix_Chunk;
@@ -34,8 +36,8 @@ private:
     const Chunk& chunk_of(const SoundCue& cue) const;
 
     // [column][lines cleared]
-    Chunk drops_[10][5];
-    std::vector<Chunk> named_;
+    Chunk drops_[asset_files::DROP_SOUND_COLUMNS][asset_files::DROP_SOUND_LINES];
+    std::map<Sound, Chunk> named_;
 };
 
 // What an event sounds like; nothing for an event that makes no sound.

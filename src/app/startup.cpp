@@ -7,14 +7,15 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 
 #include "app/fatal.h"
 #include "model/clock.h"
+#include "render/asset_files.h"
 #include "render/layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ std::string running_executable() {
 
 void init_window() {
     // The icon is a nicety: without it the window still opens.
-    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile("img/icon32.bmp", "rb"), 1);
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile(asset_files::WINDOW_ICON, "rb"), 1);
     if (icon) {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
@@ -63,9 +64,7 @@ void init_window() {
     // Set once the window exists, over the handlers SDL installed while making it.
     XSetErrorHandler(on_x_error);
     XSetIOErrorHandler(on_x_connection_lost);
-    char caption[32];
-    std::snprintf(caption, sizeof caption, "Tapfall v%s", layout::VERSION);
-    SDL_WM_SetCaption(caption, caption);
+    SDL_WM_SetCaption(VERSION_CAPTION, VERSION_CAPTION);
 }
 
 // One unit a pixel, with the origin at the bottom-left corner and y growing upward. The clear

@@ -18,7 +18,8 @@ KeyOutcome FortyKeyScheme::press_own_key(Session& session, KeyCode key, uint32_t
     count_key(session);
     const Turn turn = turn_of_row(position.row);
     session.game.active_piece.turn(turn);
-    if (drop_active_piece(session, playfield_column(position.column, session.settings.big_mode), now)) return KeyOutcome::Placed;
+    if (drop_active_piece(session, playfield_column(position.column, session.settings.big_mode), now))
+        return KeyOutcome::Placed;
     session.game.active_piece.turn(opposite(turn));
     return KeyOutcome::Refused;
 }

@@ -85,8 +85,7 @@ void sync_folder(const std::string& path) {
 
 enum class Replaced { Yes, No, NoTemporaryFile };
 
-Replaced replace_through_temporary_file(const std::string& path, const std::string& text,
-                                        const struct stat* existing) {
+Replaced replace_through_temporary_file(const std::string& path, const std::string& text, const struct stat* existing) {
     std::string pattern = path + ".XXXXXX";
     std::vector<char> temp_name(pattern.begin(), pattern.end());
     temp_name.push_back('\0');
@@ -109,8 +108,8 @@ bool overwrite_in_place(const std::string& path, const std::string& text) {
     int fd = open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
     std::string old_text;
-    bool ok = read_all_at(fd, &old_text) && write_all_at(fd, text, 0) &&
-              ftruncate(fd, off_t(text.size())) == 0 && fsync(fd) == 0;
+    bool ok = read_all_at(fd, &old_text) && write_all_at(fd, text, 0) && ftruncate(fd, off_t(text.size())) == 0 &&
+              fsync(fd) == 0;
     // Putting the old text back is all that can be done; if that fails too, nothing more can.
     if (!ok && write_all_at(fd, old_text, 0)) ignore_failure(ftruncate(fd, off_t(old_text.size())));
     return close(fd) == 0 && ok;
@@ -134,7 +133,8 @@ std::FILE* open_regular_file(const std::string& path) {
 std::string read_at_most(std::FILE* file, std::size_t bound) {
     std::string text;
     char chunk[65536];
-    for (std::size_t got; text.size() <= bound && (got = std::fread(chunk, 1, std::min(sizeof chunk, bound + 1 - text.size()), file)) > 0;)
+    for (std::size_t got; text.size() <= bound &&
+                          (got = std::fread(chunk, 1, std::min(sizeof chunk, bound + 1 - text.size()), file)) > 0;)
         text.append(chunk, got);
     return text;
 }
@@ -162,17 +162,15 @@ bool save_file(const std::string& path, const std::string& text) {
         close(fd);
     }
     switch (replace_through_temporary_file(target, text, exists ? &existing : nullptr)) {
-    case Replaced::Yes:
-        return true;
-    case Replaced::No:
-        return false;
-    case Replaced::NoTemporaryFile:
-        return exists && overwrite_in_place(target, text);
+        case Replaced::Yes: return true;
+        case Replaced::No: return false;
+        case Replaced::NoTemporaryFile: return exists && overwrite_in_place(target, text);
     }
     return false;
 }
 
-bool replace_own_file(const std::string& path, const std::string& text, const std::string& own_start, std::string* why) {
+bool replace_own_file(const std::string& path, const std::string& text, const std::string& own_start,
+                      std::string* why) {
     struct stat info;
     if (lstat(path.c_str(), &info) == 0) {
         if (S_ISLNK(info.st_mode)) return *why = path + " is a symbolic link, which is not followed", false;
@@ -180,7 +178,8 @@ bool replace_own_file(const std::string& path, const std::string& text, const st
         std::FILE* file = open_regular_file(path);
         const bool ours = file && std::fread(start.data(), 1, start.size(), file) == start.size() && start == own_start;
         if (file) std::fclose(file);
-        if (!ours) return *why = path + " is there already, and not written by this program: it is left as it is", false;
+        if (!ours)
+            return *why = path + " is there already, and not written by this program: it is left as it is", false;
     }
     if (save_file(path, text)) return true;
     *why = "cannot write " + path + ": " + std::strerror(errno);

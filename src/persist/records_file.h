@@ -33,7 +33,7 @@ struct Difficulty {
 Difficulty difficulty_of(const Settings& settings);
 
 struct Record {
-    std::string date;  // local time, "2026-12-07 14:05:09"
+    std::string date;       // local time, "2026-12-07 14:05:09"
     std::string game_mode;  // as the settings file stores it: "40Lines" or "2Minutes"
     std::string control_scheme;
     std::string randomizer;
@@ -68,9 +68,9 @@ constexpr size_t MAX_RECORDS_BYTES = size_t(64) << 20;
 
 struct RecordsRead {
     std::vector<Record> records;  // in the order they were added
-    std::string error;  // why a file that is there could not be read; "" when it was, or is missing
-    int skipped = 0;  // lines that read as no game, foreign or damaged, besides the header
-    bool cut = false;  // the file is larger than MAX_RECORDS_BYTES
+    std::string error;            // why a file that is there could not be read; "" when it was, or is missing
+    int skipped = 0;              // lines that read as no game, foreign or damaged, besides the header
+    bool cut = false;             // the file is larger than MAX_RECORDS_BYTES
 };
 
 // Lines may end in a carriage return and a line feed, as a spreadsheet may save them.

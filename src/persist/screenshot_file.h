@@ -1,5 +1,6 @@
-// Screenshot files: the window saved as a BMP file in the working directory, under a new name
-// that records the date, the control scheme, the mode and, for a finished game, its result.
+// Screenshot files: the window saved as a BMP file in the player's folder
+// (persist/player_folder.h), under a new name that records the date, the control scheme, the
+// mode and, for a finished game, its result.
 #pragma once
 
 #include <ctime>

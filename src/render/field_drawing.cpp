@@ -37,5 +37,6 @@ void draw_piece(SpriteBatch& cells, const Piece& piece, float x, float y, const 
     for (int column = 0; column < 4; ++column)
         for (int row = 0; row < 4; ++row)
             if (mask.occupied(column, row))
-                cells.add(tile_rect(tile, layout::CELL), x + layout::CELL * (mask.preview_offset + column), y + layout::CELL * row);
+                cells.add(tile_rect(tile, layout::CELL), x + layout::CELL * (mask.preview_offset + column),
+                          y + layout::CELL * row);
 }

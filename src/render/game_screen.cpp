@@ -5,6 +5,7 @@
 #include "render/field_drawing.h"
 #include "render/hud.h"
 #include "render/layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void draw_key_overlays(const Session& session, const Resources& resources, KeyBl
     int column = 0;
     for (const LegendLabel& label : key_legend(session, keys, held))
         resources.text.draw(resources.font12.get(), label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
-                    layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label));
+                            layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label));
     column = 0;
     SpriteBatch lights(resources.column_highlight);
     for (bool lit : lit_columns(session, keys, held)) {
@@ -112,7 +113,7 @@ void draw_still_part(const Session& session, const Resources& resources, const K
     for (const SummaryLine& line : summary_lines(session))
         resources.text.draw(resources.font8.get(), line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
                             line.line.text);
-    resources.text.draw(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, version_text());
+    resources.text.draw(resources.font12.get(), WHITE, layout::VERSION_X, layout::VERSION_Y, VERSION_CAPTION);
     if (session.settings.rotation_guide) draw_rotation_guide(session, resources, scheme);
     resources.text.end_frame();
 }

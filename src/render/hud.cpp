@@ -87,5 +87,3 @@ std::vector<SummaryLine> summary_lines(const Session& session) {
     if (settings.practice_mode) summary.push_back({0, {"Practice Mode", PRACTICE_COLOR}});
     return summary;
 }
-
-std::string version_text() { return std::string("Tapfall v") + layout::VERSION; }

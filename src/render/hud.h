@@ -34,5 +34,3 @@ struct SummaryLine {
     HudText line;
 };
 std::vector<SummaryLine> summary_lines(const Session& session);
-
-std::string version_text();

@@ -1,17 +1,9 @@
-// The screen layout and the files that the game, the asset generator and the end-to-end tests
-// all agree on. Positions are window pixels with the origin at the bottom-left corner and y
-// growing upward; every position is a bottom-left corner.
+// The screen layout that the game, the asset generator and the end-to-end tests all agree on.
+// Positions are window pixels with the origin at the bottom-left corner and y growing upward;
+// every position is a bottom-left corner.
 #pragma once
 
-// The version comes from the build (the project's VERSION).
-#ifndef TAPFALL_VERSION
-#error "TAPFALL_VERSION is set by the build"
-#endif
-
 namespace layout {
-
-constexpr const char* VERSION = TAPFALL_VERSION;
-constexpr const char* FONT_FILE = "font/dejavumonosansbold.ttf";
 
 constexpr int WINDOW_WIDTH = 640;
 constexpr int WINDOW_HEIGHT = 480;

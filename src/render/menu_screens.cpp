@@ -4,6 +4,7 @@
 
 #include "options/options.h"
 #include "render/options_layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ void draw_main_menu(int selection, const Resources& resources) {
     int entry = 0;
     for (const char* label : MAIN_MENU_LABELS) {
         const float y = layout::MAIN_MENU_Y + layout::MAIN_MENU_SPACING * (MAIN_MENU_ENTRIES - 1 - entry);
-        resources.text.draw(resources.font16.get(), entry++ == selection ? MENU_SELECT_COLOR : MENU_COLOR, layout::MAIN_MENU_X,
-                    y, label);
+        resources.text.draw(resources.font16.get(), entry++ == selection ? MENU_SELECT_COLOR : MENU_COLOR,
+                            layout::MAIN_MENU_X, y, label);
     }
 }
 
@@ -35,14 +36,14 @@ void draw_options(int selection, const Settings& settings, const Resources& reso
         const SDL_Color& color = locked ? (selected ? MENU_LOCKED_SELECT_COLOR : MENU_LOCKED_COLOR)
                                         : (selected ? MENU_SELECT_COLOR : MENU_COLOR);
         resources.text.draw(resources.font14.get(), color, layout::OPTIONS_X, layout::OPTIONS_Y + layout::option_rise(index),
-                    option_line(OPTIONS[index], settings));
+                            option_line(OPTIONS[index], settings));
     }
     if (selection < 0 || selection >= OPTION_COUNT) return;
     const InfoLines info = option_info(OPTIONS[selection], settings);
     for (size_t line = 0; line < info.size(); ++line)
         if (info[line])
             resources.text.draw(resources.font10.get(), INFO_COLOR, layout::OPTIONS_INFO_X,
-                        layout::OPTIONS_INFO_TOP_Y - layout::OPTIONS_INFO_SPACING * float(line), info[line]);
+                                layout::OPTIONS_INFO_TOP_Y - layout::OPTIONS_INFO_SPACING * float(line), info[line]);
 }
 
 }  // namespace
@@ -55,6 +56,6 @@ void draw_menu(MenuScreen screen, int selection, const Settings& settings, const
         case MenuScreen::Credits: resources.credits_screen.draw(0, 0); break;
     }
     resources.text.draw(resources.font12.get(), VERSION_COLOR, layout::VERSION_X, layout::VERSION_Y,
-                std::string("Tapfall v") + layout::VERSION + " by the Tapfall team");
+                        std::string(VERSION_CAPTION) + " by the Tapfall team");
     resources.text.end_frame();
 }

@@ -4,13 +4,14 @@
 
 #include <string>
 
+#include "render/asset_files.h"
 #include "render/layout.h"
 
 namespace {
 
 Font open_font(int points) {
-    Font font(TTF_OpenFont(layout::FONT_FILE, points));
-    if (!font) throw LoadError(std::string("Couldn't load ") + layout::FONT_FILE);
+    Font font(TTF_OpenFont(asset_files::FONT, points));
+    if (!font) throw LoadError(std::string("Couldn't load ") + asset_files::FONT);
     return font;
 }
 
@@ -19,17 +20,17 @@ Font open_font(int points) {
 void FontCloser::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
 
 Resources::Resources()
-    : cell_sheet("img/cellsheet.png"),
-      big_cell_sheet("img/cellsheetbig.png"),
-      backdrop("img/backdrop.png"),
-      backdrop_big("img/backdropbig.png"),
-      column_highlight("img/columnhighlight.png"),
-      menu_screen("img/menuscreen.png"),
-      options_screen("img/optionsscreen.png"),
-      credits_screen("img/creditsscreen.png"),
-      guide_10_keys("img/guide10keys.png"),
-      guide_40_keys("img/guide40keys.png"),
-      cell_highlight("img/cellhighlight.png"),
+    : cell_sheet(asset_files::CELL_SHEET),
+      big_cell_sheet(asset_files::BIG_CELL_SHEET),
+      backdrop(asset_files::BACKDROP),
+      backdrop_big(asset_files::BIG_BACKDROP),
+      column_highlight(asset_files::COLUMN_HIGHLIGHT),
+      menu_screen(asset_files::MENU_SCREEN),
+      options_screen(asset_files::OPTIONS_SCREEN),
+      credits_screen(asset_files::CREDITS_SCREEN),
+      guide_10_keys(asset_files::GUIDE_10_KEYS),
+      guide_40_keys(asset_files::GUIDE_40_KEYS),
+      cell_highlight(asset_files::CELL_HIGHLIGHT),
       font8(open_font(8)),
       font10(open_font(10)),
       font12(open_font(12)),

@@ -11,12 +11,9 @@ SDL_Surface* create_gl_surface(int width, int height, int depth) {
 
 GLenum gl_format_for(int bytes_per_pixel) {
     switch (bytes_per_pixel) {
-    case 3:
-        return GL_RGB;
-    case 4:
-        return GL_RGBA;
-    default:
-        return 0;
+        case 3: return GL_RGB;
+        case 4: return GL_RGBA;
+        default: return 0;
     }
 }
 

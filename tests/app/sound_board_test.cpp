@@ -6,6 +6,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <set>
+#include <string>
 
 // The game's own sounds played on SDL's dummy audio driver, which plays them to nobody.
 class SoundBoardTest : public ::testing::Test {
@@ -25,12 +27,15 @@ protected:
         Mix_HaltChannel(-1);
         std::filesystem::current_path(previous);
     }
-    // The sound that plays on a channel, known by its length in samples.
-    static Uint32 length_of(const char* file) {
+    // A sound as the mixer holds it, to know the sound that plays on a channel.
+    static std::string samples(const Mix_Chunk* chunk) {
+        return chunk ? std::string(reinterpret_cast<const char*>(chunk->abuf), chunk->alen) : "";
+    }
+    static std::string sound_of(const char* file) {
         Mix_Chunk* chunk = Mix_LoadWAV(file);
-        const Uint32 length = chunk ? chunk->alen : 0;
+        const std::string sound = samples(chunk);
         Mix_FreeChunk(chunk);
-        return length;
+        return sound;
     }
 
     const std::filesystem::path previous = std::filesystem::current_path();
@@ -42,11 +47,24 @@ TEST_F(SoundBoardTest, PlaysWhatTheGameAskedForOnlyWithTheSoundOn) {
     board.play({{Sound::Drop, 3, 2}, {Sound::CountdownStart}, {Sound::Drop, 10, 0}, {Sound::Drop, 3, 5},
                 {Sound::Drop, -1, 0}, {Sound::Drop, 0, -1}, {Sound::Drop, 0, 0}}, settings);
     ASSERT_EQ(3, Mix_Playing(-1));
-    EXPECT_EQ(length_of("sfx/3c.ogg"), Mix_GetChunk(0)->alen);
-    EXPECT_EQ(length_of("sfx/countdownstart.ogg"), Mix_GetChunk(1)->alen);
-    EXPECT_EQ(length_of("sfx/0a.ogg"), Mix_GetChunk(2)->alen);
+    EXPECT_EQ(sound_of("sfx/3c.ogg"), samples(Mix_GetChunk(0)));
+    EXPECT_EQ(sound_of("sfx/countdownstart.ogg"), samples(Mix_GetChunk(1)));
+    EXPECT_EQ(sound_of("sfx/0a.ogg"), samples(Mix_GetChunk(2)));
     Mix_HaltChannel(-1);
     settings.sound = false;
     board.play(std::vector<SoundCue>{{Sound::Rotate}}, settings);
     EXPECT_EQ(0, Mix_Playing(-1));
+}
+
+TEST_F(SoundBoardTest, EachSoundPlaysItsOwnFileAndNoTwoSoundTheSame) {
+    const SoundBoard board;
+    std::set<std::string> sounds;
+    for (const asset_files::SoundFile& file : asset_files::SOUND_FILES) {
+        board.play(std::vector<SoundCue>{{file.sound}}, Settings());
+        ASSERT_EQ(1, Mix_Playing(-1)) << file.file;
+        EXPECT_EQ(sound_of(file.file), samples(Mix_GetChunk(0))) << file.file;
+        sounds.insert(samples(Mix_GetChunk(0)));
+        Mix_HaltChannel(-1);
+    }
+    EXPECT_EQ(std::size(asset_files::SOUND_FILES), sounds.size());
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "render/asset_files.h"
 #include "render/layout.h"
 
 namespace fs = std::filesystem;
@@ -28,21 +29,22 @@ TEST_F(Assets, ASecondRunWritesTheSameBytesAndTheFontUnchanged) {
         const std::string command = "diff -r '" + (fresh / folder).string() + "' '" TAPFALL_BIN_DIR "/" + folder + "'";
         EXPECT_EQ(0, std::system(command.c_str())) << command;
     }
-    EXPECT_EQ(0, std::system(("cmp '" + (fresh / layout::FONT_FILE).string() + "' '" ASSET_FONT_PATH "'").c_str()));
+    EXPECT_EQ(0, std::system(("cmp '" + (fresh / asset_files::FONT).string() + "' '" ASSET_FONT_PATH "'").c_str()));
 }
 
 // The texture loader takes RGB or RGBA pictures, nothing else; the icon is a 24-bit BMP.
 TEST_F(Assets, PicturesHaveTheirSizesAndDepths) {
+    using namespace asset_files;
     const struct { std::string file; int width, height, bytes; } pictures[] = {
-        {"cellsheet.png", 7 * layout::CELL, layout::CELL, 3}, {"backdrop.png", 640, 480, 3},
-        {"cellsheetbig.png", 7 * layout::BIG_CELL, layout::BIG_CELL, 3}, {"backdropbig.png", 640, 480, 3},
-        {"menuscreen.png", 640, 480, 3}, {"optionsscreen.png", 640, 480, 3}, {"creditsscreen.png", 640, 480, 3},
-        {"icon32.bmp", 32, 32, 3},
-        {"columnhighlight.png", layout::CELL, layout::FIELD_HEIGHT, 4}, {"cellhighlight.png", 20, 20, 4},
-        {"guide10keys.png", 80, 220, 4}, {"guide40keys.png", 80, 320, 4}, {"icon32.png", 32, 32, 3},
-        {"icon128.png", 128, 128, 3}};
+        {CELL_SHEET, 7 * layout::CELL, layout::CELL, 3}, {BACKDROP, 640, 480, 3},
+        {BIG_CELL_SHEET, 7 * layout::BIG_CELL, layout::BIG_CELL, 3}, {BIG_BACKDROP, 640, 480, 3},
+        {MENU_SCREEN, 640, 480, 3}, {OPTIONS_SCREEN, 640, 480, 3}, {CREDITS_SCREEN, 640, 480, 3},
+        {WINDOW_ICON, 32, 32, 3},
+        {COLUMN_HIGHLIGHT, layout::CELL, layout::FIELD_HEIGHT, 4}, {CELL_HIGHLIGHT, 20, 20, 4},
+        {GUIDE_10_KEYS, 80, 220, 4}, {GUIDE_40_KEYS, 80, 320, 4}, {MENU_ICON, 32, 32, 3},
+        {LARGE_MENU_ICON, 128, 128, 3}};
     for (const auto& picture : pictures) {
-        SDL_Surface* surface = IMG_Load((fresh / "img" / picture.file).c_str());
+        SDL_Surface* surface = IMG_Load((fresh / picture.file).c_str());
         ASSERT_TRUE(surface) << picture.file;
         EXPECT_EQ(picture.width, surface->w) << picture.file;
         EXPECT_EQ(picture.height, surface->h) << picture.file;

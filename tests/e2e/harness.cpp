@@ -23,6 +23,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "render/version.h"
+
 // A capture costs the game some time on a busy machine: frames are not polled more often.
 constexpr Milliseconds POLL(50);
 
@@ -173,7 +175,7 @@ std::optional<int> GameTest::wait_for_exit(Milliseconds timeout) {
 }
 
 unsigned long GameTest::window() {
-    const std::string title = std::string("Tapfall v") + layout::VERSION;
+    const std::string title = VERSION_CAPTION;
     const std::string search = "DISPLAY=" + display_ + " xdotool search --name '^" + title + "$'";
     if (!window_) eventually([&] {
         FILE* found = popen(search.c_str(), "r");
@@ -252,9 +254,9 @@ std::optional<Image> GameTest::wait_for(const std::function<bool(const Image&)>&
     return found;
 }
 
-const Image& GameTest::picture(const std::string& name) {
-    if (!pictures_.count(name)) pictures_[name] = load_image(folder / "img" / (name + ".png")).value();
-    return pictures_[name];
+const Image& GameTest::picture(const std::string& file) {
+    if (!pictures_.count(file)) pictures_[file] = load_image(folder / file).value();
+    return pictures_[file];
 }
 
 bool GameTest::shows(const Image& frame, const std::string& name) {
@@ -279,8 +281,8 @@ bool GameTest::start_game() {
     // Once the countdown has gone, the empty field shows its backdrop there.
     const Area countdown{layout::COUNTDOWN_X, layout::COUNTDOWN_Y, 130, 26};
     return bool(wait_for([&](const Image& frame) {
-        return !differing(frame, countdown, picture("backdrop")) ||
-               !differing(frame, countdown, picture("backdropbig"));
+        return !differing(frame, countdown, picture(asset_files::BACKDROP)) ||
+               !differing(frame, countdown, picture(asset_files::BIG_BACKDROP));
     }, Milliseconds(13000)));
 }
 

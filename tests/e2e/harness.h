@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "render/asset_files.h"
 #include "render/options_layout.h"
 
 namespace fs = std::filesystem;
@@ -96,11 +97,13 @@ protected:
     // The first frame that `shows`; fails the test when none does in time.
     std::optional<Image> wait_for(const std::function<bool(const Image&)>& shows,
                                   Milliseconds timeout = Milliseconds(10000));
-    const Image& picture(const std::string& name);  // img/NAME.png
+    const Image& picture(const std::string& file);  // as asset_files names it
     // Text and pieces cover part of every screen; the rest shows its picture unchanged.
     bool shows(const Image& frame, const std::string& picture);
-    bool wait_for_menu(int entry) { return wait_for_highlight("menuscreen", main_entry, 4, entry); }
-    bool wait_for_options(int line) { return wait_for_highlight("optionsscreen", option_line, OPTION_COUNT, line); }
+    bool wait_for_menu(int entry) { return wait_for_highlight(asset_files::MENU_SCREEN, main_entry, 4, entry); }
+    bool wait_for_options(int line) {
+        return wait_for_highlight(asset_files::OPTIONS_SCREEN, option_line, OPTION_COUNT, line);
+    }
     bool start_game();  // true once the countdown is over
     // Starts the program with these settings and a game in it: the first frame after the
     // countdown, or nullopt (and a failure).

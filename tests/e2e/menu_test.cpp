@@ -52,7 +52,7 @@ TEST_F(Menus, LeadFromTheMainMenuThroughTheOptionsAndTheCreditsToTheEnd) {
     type({"Escape"});
     ASSERT_TRUE(wait_for_menu(OPTIONS_ENTRY));
     type({"Down", "Return"});
-    ASSERT_TRUE(wait_for([this](const Image& shown) { return shows(shown, "creditsscreen"); }));
+    ASSERT_TRUE(wait_for([this](const Image& shown) { return shows(shown, asset_files::CREDITS_SCREEN); }));
     type({"Escape"});
     ASSERT_TRUE(wait_for_menu(CREDITS));
     type({"Escape"});

@@ -20,7 +20,8 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
         start();
         ASSERT_TRUE(start_game());
         const int size = big ? layout::BIG_CELL : layout::CELL;
-        const Image &backdrop = picture(big ? "backdropbig" : "backdrop"), &sheet = picture(big ? "cellsheetbig" : "cellsheet");
+        const Image &backdrop = picture(big ? asset_files::BIG_BACKDROP : asset_files::BACKDROP),
+                    &sheet = picture(big ? asset_files::BIG_CELL_SHEET : asset_files::CELL_SHEET);
         type({key, "F2"});
         const auto shot = take_bmp();
         ASSERT_TRUE(shot);
@@ -55,7 +56,7 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     xdotool("keyup", {"minus"});
     ASSERT_TRUE(shot);
     const Image& screen = shot->second;
-    const Image &sheet = picture("cellsheet"), &backdrop = picture("backdrop");
+    const Image &sheet = picture(asset_files::CELL_SHEET), &backdrop = picture(asset_files::BACKDROP);
     const auto is_i = [&](int x, int y) { return differing(screen, {x, y, layout::CELL, layout::CELL}, sheet, 0, 0); };
     // A flat I fills four cells of its box; a tall one stands in the box's first column.
     for (int x = 0; x < 4 * layout::CELL; x += layout::CELL) {
@@ -72,7 +73,7 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     EXPECT_EQ(0, differing(screen, {layout::ACTIVE_PIECE_X, layout::GUIDE_40_KEYS_SLOT_Y[3] + 40, 20, 19}, backdrop));
     // The lower row's slot holds the upright I under its strip, over the guide's picture.
     const int lower = layout::GUIDE_40_KEYS_SLOT_Y[4];
-    EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture("guide40keys"), 0,
+    EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture(asset_files::GUIDE_40_KEYS), 0,
                            lower - layout::GUIDE_40_KEYS_Y));
     // The held key's column is lit up to the top of the field; the others are not. Its label
     // keeps the letter F, in the pressed colour.
@@ -140,7 +141,7 @@ TEST_F(GameScreen, TheGuidesStripsFollowThePlacementSystem) {
     ASSERT_TRUE(frame);
     const int upper = layout::GUIDE_40_KEYS_SLOT_Y[2];  // after the display and the home row
     const Area beside{layout::ACTIVE_PIECE_X - layout::CELL, upper, layout::CELL, 4 * layout::CELL};
-    EXPECT_EQ(0, differing(*frame, beside, picture("backdrop")));
+    EXPECT_EQ(0, differing(*frame, beside, picture(asset_files::BACKDROP)));
     const Area over{layout::ACTIVE_PIECE_X + layout::CELL, upper, layout::CELL, layout::CELL};
-    EXPECT_NE(0, differing(*frame, over, picture("cellsheet"), 0, 0));
+    EXPECT_NE(0, differing(*frame, over, picture(asset_files::CELL_SHEET), 0, 0));
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "e2e/harness.h"
+#include "render/asset_files.h"
 
 using StartUp = GameTest;
 
@@ -53,9 +54,9 @@ TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
         {{{"DISPLAY", std::nullopt}}, {}, "Error:Couldn't initialize SDL", "No display to open a window on"},
         {{{"SDL_VIDEODRIVER", "dummy"}}, {}, "Error:Couldn't set video mode", "OpenGL support is either not configured"},
         {{}, {"sfx/finish.ogg", "sfx/hurry.ogg"}, "Error:Couldn't load sfx/hurry.ogg", ""},
-        {{}, {"sfx/rotate.ogg", layout::FONT_FILE}, std::string("Error:Couldn't load ") + layout::FONT_FILE,
-         std::string("Couldn't open ") + layout::FONT_FILE},
-        {{}, {layout::FONT_FILE, "img/backdrop.png"}, "Error:Couldn't load image file: img/backdrop.png",
+        {{}, {"sfx/rotate.ogg", asset_files::FONT}, std::string("Error:Couldn't load ") + asset_files::FONT,
+         std::string("Couldn't open ") + asset_files::FONT},
+        {{}, {asset_files::FONT, "img/backdrop.png"}, "Error:Couldn't load image file: img/backdrop.png",
          "Couldn't open img/backdrop.png"},
         {{}, {"sfx/3c.ogg", "sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg", ""},
     };

@@ -7,13 +7,12 @@
 
 // The statistics and the summary are checked in the scenarios, scenarios/game_ends.txt.
 
-TEST(Hud, TheCountdownAndTheVersion) {
+TEST(Hud, TheCountdown) {
     Session session;
     session.game.countdown_ticks = 10000;
     EXPECT_EQ("     3.000", countdown_text(session, 10000));
     EXPECT_EQ("     0.750", countdown_text(session, 12250));
     EXPECT_EQ("     0.000", countdown_text(session, 14000));
-    EXPECT_EQ("Tapfall v" TAPFALL_VERSION, version_text());
 }
 
 TEST(Drawing, CellColoursAndPaddedTextureSizes) {

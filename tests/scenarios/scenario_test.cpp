@@ -19,6 +19,7 @@
 #include "rules/actions.h"
 #include "persist/screenshot_file.h"
 #include "persist/settings_file.h"
+#include "render/asset_files.h"
 #include "render/hud.h"
 #include "support/seams.h"
 
@@ -26,12 +27,17 @@ namespace {
 
 const std::string TYPES = "IOTLJSZ", TURNS = "ULRD", CELLS = ".IOTLJSZ";
 const char* const SCREENS[] = {"main", "options", "credits"};
-// Every sound but a drop, in the order of Sound.
-const char* const SOUND_NAMES[] = {"rotate",     "hold",       "rewind",     "hurry",      "finish",   "menugamestart",
-                                   "menuchoose", "menuselect", "menucancel", "menuquit", "countdown", "countdownstart"};
 const std::map<std::string, KeyCode> KEY_NAMES = {
     {"Space", KEY_SPACE}, {"Backspace", KEY_BACKSPACE}, {"Return", KEY_RETURN}, {"Escape", KEY_ESCAPE},
     {"F2", KEY_F2},       {"Up", SDLK_UP},              {"Down", SDLK_DOWN},    {"Left", SDLK_LEFT}};
+
+// A sound as its file is named, so that the scenarios also check which file plays for what.
+std::string sound_name(const SoundCue& cue) {
+    std::string file = cue.sound == Sound::Drop ? asset_files::drop_sound_file(cue.column, cue.lines) : "";
+    for (const asset_files::SoundFile& named : asset_files::SOUND_FILES)
+        if (named.sound == cue.sound) file = named.file;
+    return std::filesystem::path(file).stem();
+}
 
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
@@ -197,9 +203,7 @@ private:
                                             {screenshot_due(session_), "screenshot"}, {session_.game.can_undo, "undo"}})
                 if (set) list.push_back(flag);
         if (name == "sounds")
-            for (const SoundCue& cue : sounds())
-                list.push_back(cue.sound == Sound::Drop ? std::to_string(cue.column) + char('a' + cue.lines)
-                                                        : SOUND_NAMES[int(cue.sound) - 1]);
+            for (const SoundCue& cue : sounds()) list.push_back(sound_name(cue));
         if (name == "guide")
             for (const Piece& turned : control_scheme(session_.settings).guide_pieces(session_.game.active_piece))
                 list.push_back({TURNS[size_t(turned.orientation)]});

@@ -18,8 +18,8 @@ double scale_note(int degree) {
     return hz;
 }
 
-constexpr double LENGTHS[DROP_VARIANTS] = {0.26, 0.36, 0.48, 0.64, 0.8};
-constexpr double PEAKS[DROP_VARIANTS] = {0.5, 0.55, 0.6, 0.65, 0.7};
+constexpr double LENGTHS[asset_files::DROP_SOUND_LINES] = {0.26, 0.36, 0.48, 0.64, 0.8};
+constexpr double PEAKS[asset_files::DROP_SOUND_LINES] = {0.5, 0.55, 0.6, 0.65, 0.7};
 
 // The soft knock of a block landing, under the pitched note.
 void add_knock(Wave& wave) { wave.add_noise(0, 0.03, 0.35, 140, 0.7); }
@@ -33,7 +33,7 @@ void add_sparkle(Wave& wave, int root, int notes, double step, double amplitude)
 
 }  // namespace
 
-double drop_pan(int column) { return -0.6 + 1.2 * column / (DROP_COLUMNS - 1); }
+double drop_pan(int column) { return -0.6 + 1.2 * column / (asset_files::DROP_SOUND_COLUMNS - 1); }
 
 Wave drop_sound(int column, int lines) {
     Wave wave(LENGTHS[lines]);

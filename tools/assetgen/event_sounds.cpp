@@ -1,3 +1,5 @@
+#include <stdexcept>
+
 #include "sounds.h"
 
 namespace {
@@ -116,20 +118,21 @@ Wave countdown_start() {
 
 }  // namespace
 
-const std::vector<NamedSound>& named_sounds() {
-    static const std::vector<NamedSound> sounds = {
-        {"rotate", rotate},
-        {"hold", hold},
-        {"rewind", rewind},
-        {"hurry", hurry},
-        {"finish", finish},
-        {"menugamestart", menu_game_start},
-        {"menuchoose", menu_choose},
-        {"menuselect", menu_select},
-        {"menucancel", menu_cancel},
-        {"menuquit", menu_quit},
-        {"countdown", countdown},
-        {"countdownstart", countdown_start},
-    };
-    return sounds;
+Wave event_sound(Sound sound) {
+    switch (sound) {
+        case Sound::Rotate: return rotate();
+        case Sound::Hold: return hold();
+        case Sound::Rewind: return rewind();
+        case Sound::Hurry: return hurry();
+        case Sound::Finish: return finish();
+        case Sound::GameStart: return menu_game_start();
+        case Sound::MenuChoose: return menu_choose();
+        case Sound::MenuSelect: return menu_select();
+        case Sound::MenuCancel: return menu_cancel();
+        case Sound::MenuQuit: return menu_quit();
+        case Sound::Countdown: return countdown();
+        case Sound::CountdownStart: return countdown_start();
+        case Sound::Drop: break;
+    }
+    throw std::invalid_argument("a drop sounds by its column and lines: drop_sound");
 }

@@ -2,8 +2,9 @@
 
 #include "decor.h"
 #include "look.h"
-#include "render/options_layout.h"
 #include "pictures.h"
+#include "render/options_layout.h"
+#include "render/version.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ Canvas menu_screen(Typeface& type) {
                        look::CAPTION);
     canvas.fill({SCREEN_WIDTH / 2 - 120, 168, 240, 1}, look::ACCENT, 0.45);
 
-    // The game writes the four entries at x = 265, y = 240 down to 180, in 16-point type.
+    // The panel holds the four entries the game writes from layout::MAIN_MENU_Y up, in 16-point
+    // type.
     paint_panel(canvas, screen_rect(236, 168, 168, 102));
     type.draw_centered(canvas, 9, SCREEN_WIDTH / 2, SCREEN_HEIGHT - 160,
                        "Up/Down choose   Enter select   Esc quit", look::CAPTION, 0.8);
@@ -114,7 +116,7 @@ Canvas credits_screen(Typeface& type) {
     };
     const Line lines[] = {
         {true, "GAME"},
-        {false, std::string("Tapfall v") + layout::VERSION},
+        {false, VERSION_CAPTION},
         {false, "Design, code, pictures and sounds:"},
         {false, "the Tapfall team"},
         {true, "FONT"},

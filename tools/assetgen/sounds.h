@@ -1,23 +1,15 @@
-// The game's sound effects: the 50 drop sounds (ten columns on one scale, five line counts)
-// and the twelve named event sounds, each synthesised by one function.
+// The game's sound effects: the drop sounds (each column a note of one scale, a fuller and
+// longer chord for more lines cleared) and one sound for each other event.
 #pragma once
 
-#include <vector>
-
+#include "model/sound.h"
+#include "render/asset_files.h"
 #include "synth.h"
 
-constexpr int DROP_COLUMNS = 10;
-constexpr int DROP_VARIANTS = 5;
-
-// The drop at column 0..9 that clears 0..4 lines.
+// The drop at a column that clears that many lines.
 Wave drop_sound(int column, int lines);
 // Left-to-right placement of a column's sounds, -1..1.
 double drop_pan(int column);
 
-struct NamedSound {
-    const char* name;  // file name without ".ogg"
-    Wave (*make)();
-};
-
-// rotate, hold, rewind, hurry, finish, the five menu sounds and the two countdown sounds.
-const std::vector<NamedSound>& named_sounds();
+// The sound of any event but a drop.
+Wave event_sound(Sound sound);
