@@ -13,6 +13,7 @@
 #include "model/clock.h"
 #include "persist/results.h"
 #include "render/game_screen.h"
+#include "render/screen.h"
 
 namespace {
 
@@ -51,13 +52,25 @@ InputResult read_window(Game& game, const EventPoll& poll, const std::function<v
     return InputResult::Continue;
 }
 
-// Draws and shows one frame, and saves it when it was asked to, beside the finished game's
-// replay where there is one.
-void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds, const KeptResult& kept) {
+// The window's events; an uncovered window is drawn whole again in the next frame.
+EventPoll window_events(Screen& screen) {
+    return [&screen](SDL_Event* event) {
+        const int got = SDL_PollEvent(event);
+        if (got && event->type == SDL_VIDEOEXPOSE) screen.redraw_next();
+        return got;
+    };
+}
+
+// Draws and shows one frame unless the window shows it already, and saves it when it was asked
+// to, beside the finished game's replay where there is one.
+void draw_frame(Game& game, Screen& screen, const SoundBoard& sounds, const KeptResult& kept) {
     sounds.play_pending(game);
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
+    // What the back buffer holds after a swap is undefined: a frame to be saved is drawn anew.
+    if (game.screenshot_pending) screen.redraw_next();
+    const KeyHeld held = [&](KeyCode key) { return key_held(game, key, keyboard, size); };
+    if (!screen.draw(game_view(game, held, ticks_now()))) return;
     if (game.screenshot_pending) {
         save_screenshot(game, std::time(nullptr), game.finished && kept.belongs_to(game) ? kept.stem() : "");
         game.screenshot_pending = false;
@@ -66,10 +79,10 @@ void draw_frame(Game& game, const Resources& resources, const SoundBoard& sounds
 }
 
 bool play_in_window(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, const KeptResult& kept,
-                    const Resources& resources, const SoundBoard& sounds) {
+                    Screen& screen, const SoundBoard& sounds) {
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
-    const auto draw = [&](Game& g) { draw_frame(g, resources, sounds, kept); };
+    const auto draw = [&](Game& g) { draw_frame(g, screen, sounds, kept); };
     return run_game_loop(game, FrameSteps{input, draw, SDL_Delay});
 }
 
@@ -90,25 +103,27 @@ InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll, con
     });
 }
 
-bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds) {
+bool main_loop(Game& game, Screen& screen, const SoundBoard& sounds) {
     KeptResult kept;
     const auto keep = [&kept](const Game& g) { keep_result(g, std::time(nullptr), kept); };
-    const auto input = [&keep](Game& g, uint32_t now) { return read_game_input(g, now, SDL_PollEvent, keep); };
-    return play_in_window(game, input, kept, resources, sounds);
+    const EventPoll poll = window_events(screen);
+    const auto input = [&](Game& g, uint32_t now) { return read_game_input(g, now, poll, keep); };
+    return play_in_window(game, input, kept, screen, sounds);
 }
 
-size_t replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
+size_t replay_loop(Game& game, ReplayFeed& feed, Screen& screen, const SoundBoard& sounds) {
     size_t diverged = 0;
-    const auto input = [&feed, &diverged](Game& g, uint32_t now) {
+    const EventPoll poll = window_events(screen);
+    const auto input = [&](Game& g, uint32_t now) {
         // The game's own keys come from the replay; of the player's, only F2 counts.
         const InputResult result =
-            read_window(g, SDL_PollEvent, [&g](KeyCode key) { g.screenshot_pending |= key == KEY_F2; });
+            read_window(g, poll, [&g](KeyCode key) { g.screenshot_pending |= key == KEY_F2; });
         if (result == InputResult::Continue) feed.feed(g, now);
         g.result_pending = false;
         diverged = feed.diverged_at(g, now);
         return diverged ? InputResult::Quit : result;
     };
-    play_in_window(game, input, KeptResult(), resources, sounds);
+    play_in_window(game, input, KeptResult(), screen, sounds);
     return diverged;
 }
 

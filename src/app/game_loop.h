@@ -10,7 +10,7 @@
 #include "model/game.h"
 
 class ReplayFeed;
-struct Resources;
+class Screen;
 class SoundBoard;
 
 constexpr uint32_t FRAME_MS = 16;
@@ -35,11 +35,11 @@ using FinishedGame = std::function<void(const Game&)>;
 InputResult read_game_input(Game& game, uint32_t now, const EventPoll& poll, const FinishedGame& finished = nullptr);
 
 // Runs one game; true when the player pressed Escape, false when the window was closed.
-bool main_loop(Game& game, const Resources& resources, const SoundBoard& sounds);
+bool main_loop(Game& game, Screen& screen, const SoundBoard& sounds);
 // A recorded game played again at its own pace, from its countdown on; Escape leaves and F2
 // saves a screenshot, but it leaves no record or replay of its own. A game that ends otherwise
 // than recorded is not played on: returns the number of the key by which it did, or 0.
-size_t replay_loop(Game& game, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds);
+size_t replay_loop(Game& game, ReplayFeed& feed, Screen& screen, const SoundBoard& sounds);
 // The same loop with its steps supplied, so that it runs without a window.
 bool run_game_loop(Game& game, const FrameSteps& steps);
 

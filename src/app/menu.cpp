@@ -8,6 +8,7 @@
 #include "app/sound_board.h"
 #include "model/clock.h"
 #include "persist/player_folder.h"
+#include "render/screen.h"
 
 namespace {
 
@@ -111,9 +112,9 @@ bool handle_menu_key(KeyCode key, Menu& menu, Game& game, const PlayGame& play_g
     return true;
 }
 
-void main_menu(Game& game, const Resources& resources, const SoundBoard& sounds) {
+void main_menu(Game& game, Screen& screen, const SoundBoard& sounds) {
     Menu menu;
-    const PlayGame play_game = [&](Game& g) { return main_loop(g, resources, sounds); };
+    const PlayGame play_game = [&](Game& g) { return main_loop(g, screen, sounds); };
     // The quit sound is heard out before the window closes.
     const auto leave = [&] {
         const bool heard = game.settings.sound;
@@ -132,10 +133,10 @@ void main_menu(Game& game, const Resources& resources, const SoundBoard& sounds)
                 quit(game);
                 return leave();
             }
+            if (event.type == SDL_VIDEOEXPOSE) screen.redraw_next();
         }
         sounds.play_pending(game);
-        draw_menu(menu.screen, menu.selection, game.settings, resources);
-        SDL_GL_SwapBuffers();
+        if (screen.draw(menu_view(menu.screen, menu.selection, game.settings))) SDL_GL_SwapBuffers();
         pace_frame(frame_start, SDL_Delay);
     }
 }

@@ -8,7 +8,7 @@
 #include "options/options.h"
 #include "render/menu_screens.h"
 
-struct Resources;
+class Screen;
 class SoundBoard;
 
 struct Menu {
@@ -25,4 +25,4 @@ using PlayGame = std::function<bool(Game&)>;
 bool handle_menu_key(KeyCode key, Menu& menu, Game& game, const PlayGame& play_game);
 
 // Runs the menus until the player quits.
-void main_menu(Game& game, const Resources& resources, const SoundBoard& sounds);
+void main_menu(Game& game, Screen& screen, const SoundBoard& sounds);

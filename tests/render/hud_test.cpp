@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/field_drawing.h"
+#include "render/cell_sprites.h"
 #include "render/texture.h"
 
 // The statistics and the summary are checked in the scenarios, scenarios/game_ends.txt.

@@ -31,7 +31,7 @@
 #include "model/random_source.h"
 #include "render/game_screen.h"
 #include "render/menu_screens.h"
-#include "render/resources.h"
+#include "render/screen.h"
 
 namespace {
 
@@ -54,11 +54,13 @@ void build_heaviest_screen(Game& game) {
     game.lines = 17;
 }
 
-// A frame as the game draws it: with the keyboard as it is, then shown.
-void render(const Game& game, const Resources& resources) {
+// A frame as the game draws it, with the keyboard as it is, then shown; drawn even where the
+// window shows it already, as when the clock has moved on.
+void render(const Game& game, Screen& screen) {
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    draw_game(game, resources, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now());
+    screen.redraw_next();
+    screen.draw(game_view(game, [&](KeyCode key) { return key_held(game, key, keyboard, size); }, ticks_now()));
     SDL_GL_SwapBuffers();
 }
 
@@ -90,11 +92,11 @@ double percentile(std::vector<double> samples, double fraction) {
 // Builds the resources and the game, then draws and times the frames. Both objects are gone
 // when it returns, before the libraries that they use shut down.
 void run(int frames, Clock::time_point entered) {
-    const Resources resources;
+    Screen screen;
     Game state;
     build_heaviest_screen(state);
 
-    render(state, resources);
+    render(state, screen);
     glFinish();
     const double to_first_frame_ms =
         std::chrono::duration<double, std::milli>(Clock::now() - entered).count();
@@ -109,7 +111,7 @@ void run(int frames, Clock::time_point entered) {
         for (int i = 0; i < frames; ++i) {
             if (changing) state.active_piece.orientation = i % 2 ? Orientation::Up : Orientation::Down;
             const Clock::time_point before = Clock::now();
-            render(state, resources);
+            render(state, screen);
             glFinish();
             micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
         }
@@ -127,12 +129,18 @@ void save_frame(const std::string& path) { std::ofstream(path, std::ios::binary)
 void save_screens(const std::string& folder) {
     set_clock([] { return uint32_t(4321); });
     set_random_source([] { return 0; });
-    const Resources resources;
+    Screen screen;
+    // Twice: the second frame is drawn from the copy the first one kept.
+    const auto draw_twice = [&screen](const Game& game, KeyCode held) {
+        for (int frame = 0; frame < 2; ++frame) {
+            screen.redraw_next();
+            screen.draw(game_view(game, [held](KeyCode key) { return key == held; }, ticks_now()));
+        }
+    };
     Game state;
     build_heaviest_screen(state);
     state.start_ticks = 1234;
-    // Twice: the second frame is drawn from the copy the first one kept.
-    for (int frame = 0; frame < 2; ++frame) draw_game(state, resources, [](KeyCode key) { return key == 'f'; }, ticks_now());
+    draw_twice(state, 'f');
     save_frame(folder + "/game.bmp");
     // The other look of the screen: the big field in the ARS colours, the 10-key guide, the countdown.
     Game other;
@@ -140,12 +148,12 @@ void save_screens(const std::string& folder) {
     other.reset();
     for (int column = 0; column < other.playfield.width(); ++column) other.playfield.set_cell(column, column % 3, CELL_T);
     other.countdown_ticks = 2000;
-    for (int frame = 0; frame < 2; ++frame) draw_game(other, resources, [](KeyCode key) { return key == 'g'; }, ticks_now());
+    draw_twice(other, 'g');
     save_frame(folder + "/countdown.bmp");
     const std::pair<MenuScreen, const char*> menus[] = {
         {MenuScreen::Main, "main"}, {MenuScreen::Options, "options"}, {MenuScreen::Credits, "credits"}};
-    for (const auto& [screen, name] : menus) {
-        draw_menu(screen, 1, state.settings, resources);
+    for (const auto& [menu, name] : menus) {
+        screen.draw(menu_view(menu, 1, state.settings));
         save_frame(folder + "/" + name + ".bmp");
     }
     set_clock(nullptr);
