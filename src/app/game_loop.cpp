@@ -75,7 +75,7 @@ void draw_frame(Game& game, Screen& screen, const SoundBoard& sounds, const Kept
         save_screenshot(game, std::time(nullptr), game.finished && kept.belongs_to(game) ? kept.stem() : "");
         game.screenshot_pending = false;
     }
-    SDL_GL_SwapBuffers();
+    screen.show();
 }
 
 bool play_in_window(Game& game, const std::function<InputResult(Game&, uint32_t)>& input, const KeptResult& kept,

@@ -136,7 +136,7 @@ void main_menu(Game& game, Screen& screen, const SoundBoard& sounds) {
             if (event.type == SDL_VIDEOEXPOSE) screen.redraw_next();
         }
         sounds.play_pending(game);
-        if (screen.draw(menu_view(menu.screen, menu.selection, game.settings))) SDL_GL_SwapBuffers();
+        if (screen.draw(menu_view(menu.screen, menu.selection, game.settings))) screen.show();
         pace_frame(frame_start, SDL_Delay);
     }
 }

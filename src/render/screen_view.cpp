@@ -1,6 +1,14 @@
 #include "render/screen_view.h"
 
+#include <algorithm>
 #include <tuple>
+
+Box bounding(const Box& a, const Box& b) {
+    if (a.width == 0 || a.height == 0) return b;
+    if (b.width == 0 || b.height == 0) return a;
+    const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+    return {x, y, std::max(a.x + a.width, b.x + b.width) - x, std::max(a.y + a.height, b.y + b.height) - y};
+}
 
 bool operator==(const Colour& a, const Colour& b) { return std::tie(a.r, a.g, a.b) == std::tie(b.r, b.g, b.b); }
 

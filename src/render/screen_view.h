@@ -52,6 +52,14 @@ struct Text {
 
 using Layer = std::variant<SpriteLayer, Text>;
 
+// A part of the window: what a sprite or a line of text covers, or what changed in a frame.
+struct Box {
+    int x, y;
+    int width = 0, height = 0;
+};
+// The smallest box that holds both.
+Box bounding(const Box& a, const Box& b);
+
 struct ScreenView {
     std::vector<Layer> still;
     // The texts that change from frame to frame, over the still layers: the time, the pieces per
