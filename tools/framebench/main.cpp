@@ -103,12 +103,12 @@ void run(int frames, Clock::time_point entered) {
     // glFinish makes each sample the whole cost of its frame, not just the queueing of it. In
     // play most frames change only the running texts, which the first pass makes sure of by
     // starting the game a millisecond earlier each frame; a frame after a key changes the rest
-    // too, which the second pass forces by moving the piece back and forth.
+    // too, which the second pass forces by changing the held piece back and forth.
     for (const bool changing : {false, true}) {
         std::vector<double> micros;
         micros.reserve(size_t(frames));
         for (int i = 0; i < frames; ++i) {
-            if (changing) state.active_piece.orientation = i % 2 ? Orientation::Up : Orientation::Down;
+            if (changing) state.hold_piece.type = i % 2 ? PIECE_T : PIECE_S;
             --state.start_ticks;
             const Clock::time_point before = Clock::now();
             render(state, screen);
