@@ -32,9 +32,11 @@ void add_key_overlays(std::vector<Layer>& still, const Game& game, KeyBlock keys
     const int width = big ? layout::BIG_CELL : layout::CELL;
     const int inset = big ? layout::BIG_LEGEND_INSET : layout::LEGEND_INSET;
     int column = 0;
-    for (const LegendLabel& label : key_legend(game, keys, held))
-        still.push_back(Text{FontSize::Points12, label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR,
-                             layout::FIELD_X + inset + width * column++, layout::LEGEND_Y, std::string(1, label.label)});
+    for (const LegendLabel& label : key_legend(game, keys, held)) {
+        const int x = layout::FIELD_X + inset + width * column++;
+        still.push_back(Text{FontSize::Points12, label.pressed ? LEGEND_PRESSED_COLOR : LEGEND_COLOR, x,
+                             layout::LEGEND_Y, std::string(1, label.label)});
+    }
     SpriteLayer lights{Picture::ColumnHighlight, {}};
     column = 0;
     for (bool lit : lit_columns(game, keys, held)) {
@@ -66,7 +68,8 @@ void add_rotation_guide(std::vector<Layer>& still, const Game& game, const Contr
         const int strip = forty ? layout::GUIDE_40_KEYS_STRIP[slot] : layout::GUIDE_STRIP;
         const PieceMask mask = game.mask_of(pieces[slot]);
         const int axis_x = layout::ACTIVE_PIECE_X + layout::CELL * (mask.axis_column + mask.preview_offset);
-        for (int cell = 0; cell < strip; ++cell) markers.sprites.push_back({axis_x, slot_y(slot) + layout::CELL * cell});
+        for (int cell = 0; cell < strip; ++cell)
+            markers.sprites.push_back({axis_x, slot_y(slot) + layout::CELL * cell});
     }
     still.push_back(markers);
 }
@@ -88,9 +91,10 @@ ScreenView game_view(const Game& game, const KeyHeld& held, uint32_t now) {
     add_piece(boxes.sprites, game.active_piece, layout::ACTIVE_PIECE_X, layout::ACTIVE_PIECE_Y, game);
     if (game.hold_piece.type != NO_PIECE)
         add_piece(boxes.sprites, game.hold_piece, layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, game);
-    for (int i = 0; i < settings.piece_previews; ++i)
-        add_piece(boxes.sprites, game.previews[i], layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i,
-                  game);
+    for (int i = 0; i < settings.piece_previews; ++i) {
+        const int y = layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * i;
+        add_piece(boxes.sprites, game.previews[i], layout::PREVIEW_X, y, game);
+    }
     still.push_back(boxes);
     for (const StatisticPlace& place : STATISTICS) {
         HudText text = statistic(place.which, game, now);

@@ -32,8 +32,8 @@ void add_options(std::vector<Layer>& still, int selection, const Settings& setti
         const bool selected = index == selection;
         const Colour colour = locked ? (selected ? MENU_LOCKED_SELECT_COLOR : MENU_LOCKED_COLOR)
                                      : (selected ? MENU_SELECT_COLOR : MENU_COLOR);
-        still.push_back(Text{FontSize::Points14, colour, layout::OPTIONS_X, layout::OPTIONS_Y + layout::OPTIONS_RISE[index],
-                             option_line(option(index), settings)});
+        const int y = layout::OPTIONS_Y + layout::OPTIONS_RISE[index];
+        still.push_back(Text{FontSize::Points14, colour, layout::OPTIONS_X, y, option_line(option(index), settings)});
     }
     if (selection < 0 || selection >= OPTION_COUNT) return;
     const InfoLines info = option_info(option(selection), settings);

@@ -7,13 +7,15 @@
 
 Presenter::Presenter() {
     Display* display = glXGetCurrentDisplay();
-    if (display == nullptr || !names_extension(glXQueryExtensionsString(display, DefaultScreen(display)), "GLX_MESA_copy_sub_buffer"))
-        return;
+    if (display == nullptr) return;
+    const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
+    if (!names_extension(extensions, "GLX_MESA_copy_sub_buffer")) return;
     copy_sub_buffer_ = reinterpret_cast<CopySubBuffer>(
         glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
 }
 
 void Presenter::show(const Box& changed) const {
     if (!keeps_back_buffer()) return SDL_GL_SwapBuffers();
-    copy_sub_buffer_(glXGetCurrentDisplay(), glXGetCurrentDrawable(), changed.x, changed.y, changed.width, changed.height);
+    copy_sub_buffer_(glXGetCurrentDisplay(), glXGetCurrentDrawable(), changed.x, changed.y, changed.width,
+                     changed.height);
 }

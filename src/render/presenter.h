@@ -17,6 +17,7 @@ public:
 
 private:
     // glXCopySubBufferMESA, which takes the X display and the window's drawable.
-    using CopySubBuffer = void (*)(struct _XDisplay* display, unsigned long drawable, int x, int y, int width, int height);
+    using CopySubBuffer = void (*)(struct _XDisplay* display, unsigned long drawable, int x, int y, int width,
+                                   int height);
     CopySubBuffer copy_sub_buffer_ = nullptr;
 };

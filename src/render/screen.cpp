@@ -35,7 +35,7 @@ bool Screen::draw(const ScreenView& view) {
         }
         changed_ = draw_running(view.running, changed);
     } else {
-        if (!copy_.usable() || !copied_ || !(*copied_ == view.still)) {
+        if (!copy_.usable() || !copied_ || *copied_ != view.still) {
             copy_.draw_into();
             draw_layers(view.still);
             if (copy_.usable()) copied_ = view.still;

@@ -73,4 +73,3 @@ bool operator==(const Sprite& a, const Sprite& b);
 bool operator==(const SpriteLayer& a, const SpriteLayer& b);
 bool operator==(const Text& a, const Text& b);
 bool operator==(const ScreenView& a, const ScreenView& b);
-inline bool operator!=(const ScreenView& a, const ScreenView& b) { return !(a == b); }
