@@ -133,3 +133,16 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     EXPECT_EQ(2, wait_for_exit(Milliseconds(20000)));
     EXPECT_EQ("tapfall: " + replay.string() + ": diverged at key 102\n", error_output());
 }
+
+// Centre-aligned, the upright I in the upper row's slot stands one cell in, and the slot's axis
+// strip stands over it, not beside the guide.
+TEST_F(GameScreen, TheGuidesStripsFollowThePlacementSystem) {
+    const std::optional<Image> frame =
+        play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nPieceMaskType=Center-aligned\n");
+    ASSERT_TRUE(frame);
+    const int upper = layout::GUIDE_40_KEYS_SLOT_Y[2];  // after the display and the home row
+    const Area beside{layout::ACTIVE_PIECE_X - layout::CELL, upper, layout::CELL, 4 * layout::CELL};
+    EXPECT_EQ(0, differing(*frame, beside, picture("backdrop")));
+    const Area over{layout::ACTIVE_PIECE_X + layout::CELL, upper, layout::CELL, layout::CELL};
+    EXPECT_NE(0, differing(*frame, over, picture("cellsheet"), 0, 0));
+}

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "render/cell_sprites.h"
-#include "render/layout.h"
 #include "render/texture.h"
 
 // The statistics and the summary are checked in the scenarios, scenarios/game_ends.txt.
@@ -28,21 +25,6 @@ TEST(GameView, ChangesWithWhatTheScreenShowsAndOnlyThen) {
     EXPECT_TRUE(finished == game_view(game, none, 90000));
     game.playfield.set_cell(0, 0, CELL_I);
     EXPECT_FALSE(finished == game_view(game, none, 90000));
-}
-
-// Centre-aligned, the upright I in the upper row's slot stands one cell in, and the slot's axis
-// strip stands over it, not beside it.
-TEST(GameView, TheGuidesStripsFollowThePlacementSystem) {
-    Game game;
-    game.settings.control_scheme = find_kind(control_schemes(), "40-Key");
-    game.settings.placement_system = find_kind(placement_systems(), "Center-aligned");
-    game.settings.rotation_guide = true;
-    game.active_piece = Piece{PIECE_I, Orientation::Up};
-    const std::vector<Layer> still = game_view(game, [](KeyCode) { return false; }, 0).still;
-    const auto strip = std::get<SpriteLayer>(still.back()).sprites, pieces = std::get<SpriteLayer>(still.end()[-2]).sprites;
-    const int x = layout::ACTIVE_PIECE_X + layout::CELL, y = layout::GUIDE_40_KEYS_SLOT_Y[2];
-    EXPECT_NE(strip.end(), std::find(strip.begin(), strip.end(), Sprite{x, y}));
-    EXPECT_NE(pieces.end(), std::find(pieces.begin(), pieces.end(), Sprite{x, y, cell_tile(CELL_I, false)}));
 }
 
 TEST(Drawing, CellColoursAndPaddedTextureSizes) {
