@@ -12,6 +12,7 @@
 #include "model/clock.h"
 #include "persist/results.h"
 #include "render/game_screen.h"
+#include "render/screen.h"
 #include "rules/actions.h"
 
 namespace {
@@ -51,25 +52,39 @@ InputResult read_window(Session& session, const EventPoll& poll, const std::func
     return InputResult::Continue;
 }
 
-// Draws and shows one frame, after the sounds of the events since the last one, and saves it
-// when they asked for a screenshot, beside the finished game's replay where there is one.
-void draw_frame(Session& session, const Resources& resources, const SoundBoard& sounds, const KeptResult& kept) {
+// The window's events; an uncovered window is drawn whole again in the next frame.
+EventPoll window_events(Screen& screen) {
+    return [&screen](SDL_Event* event) {
+        const int got = SDL_PollEvent(event);
+        if (got && event->type == SDL_VIDEOEXPOSE) screen.redraw_next();
+        return got;
+    };
+}
+
+// Plays the sounds of the events since the last frame, then draws and shows the frame unless the
+// window shows it already, and saves it when the events asked for a screenshot, beside the
+// finished game's replay where there is one.
+void draw_frame(Session& session, Screen& screen, const SoundBoard& sounds, const KeptResult& kept) {
     const bool screenshot = screenshot_due(session);
     sounds.play(session.events, session.settings);
     session.events.clear();
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    draw_game(session, resources, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now());
+    // What the back buffer holds after a swap is undefined: a frame to be saved is drawn anew.
+    if (screenshot) screen.redraw_next();
+    const KeyHeld held = [&](KeyCode key) { return key_held(session, key, keyboard, size); };
+    if (!screen.draw(game_view(session, held, ticks_now()))) return;
     if (screenshot)
-        save_screenshot(session, std::time(nullptr), session.game.finished && kept.belongs_to(session) ? kept.stem() : "");
-    SDL_GL_SwapBuffers();
+        save_screenshot(session, std::time(nullptr),
+                        session.game.finished && kept.belongs_to(session) ? kept.stem() : "");
+    screen.show();
 }
 
 bool play_in_window(Session& session, const std::function<InputResult(Session&, uint32_t)>& input,
-                    const KeptResult& kept, const Resources& resources, const SoundBoard& sounds) {
+                    const KeptResult& kept, Screen& screen, const SoundBoard& sounds) {
     // Whatever disabled key presses before the game, play needs them.
     SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
-    const auto draw = [&](Session& s) { draw_frame(s, resources, sounds, kept); };
+    const auto draw = [&](Session& s) { draw_frame(s, screen, sounds, kept); };
     const bool left = run_game_loop(session, FrameSteps{input, draw, SDL_Delay});
     // What the last frame reported, the way out included, is heard over the menus.
     sounds.play(session.events, session.settings);
@@ -107,25 +122,27 @@ InputResult read_game_input(Session& session, uint32_t now, const EventPoll& pol
     });
 }
 
-bool main_loop(Session& session, const Resources& resources, const SoundBoard& sounds) {
+bool main_loop(Session& session, Screen& screen, const SoundBoard& sounds) {
     KeptResult kept;
     const auto keep = [&kept](const Session& s) { keep_result(s, std::time(nullptr), kept); };
-    const auto input = [&keep](Session& s, uint32_t now) { return read_game_input(s, now, SDL_PollEvent, keep); };
-    return play_in_window(session, input, kept, resources, sounds);
+    const EventPoll poll = window_events(screen);
+    const auto input = [&](Session& s, uint32_t now) { return read_game_input(s, now, poll, keep); };
+    return play_in_window(session, input, kept, screen, sounds);
 }
 
-size_t replay_loop(Session& session, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds) {
+size_t replay_loop(Session& session, ReplayFeed& feed, Screen& screen, const SoundBoard& sounds) {
     size_t diverged = 0;
-    const auto input = [&feed, &diverged](Session& s, uint32_t now) {
+    const EventPoll poll = window_events(screen);
+    const auto input = [&](Session& s, uint32_t now) {
         // The game's own keys come from the replay; of the player's, only F2 counts.
-        const InputResult result = read_window(s, SDL_PollEvent, [&s](KeyCode key) {
+        const InputResult result = read_window(s, poll, [&s](KeyCode key) {
             if (key == KEY_F2) s.report(Event::ScreenshotAsked);
         });
         if (result == InputResult::Continue) feed.feed(s, now);
         diverged = feed.diverged_at(s, now);
         return diverged ? InputResult::Quit : result;
     };
-    play_in_window(session, input, KeptResult(), resources, sounds);
+    play_in_window(session, input, KeptResult(), screen, sounds);
     return diverged;
 }
 

@@ -10,7 +10,7 @@
 #include "rules/session.h"
 
 class ReplayFeed;
-struct Resources;
+class Screen;
 class SoundBoard;
 
 constexpr uint32_t FRAME_MS = 16;
@@ -39,11 +39,11 @@ bool screenshot_due(const Session& session);
 InputResult read_game_input(Session& session, uint32_t now, const EventPoll& poll, const FinishedGame& finished = nullptr);
 
 // Runs one game; true when the player pressed Escape, false when the window was closed.
-bool main_loop(Session& session, const Resources& resources, const SoundBoard& sounds);
+bool main_loop(Session& session, Screen& screen, const SoundBoard& sounds);
 // A recorded game played again at its own pace, from its countdown on; Escape leaves and F2
 // saves a screenshot, but it leaves no record or replay of its own. A game that ends otherwise
 // than recorded is not played on: returns the number of the key by which it did, or 0.
-size_t replay_loop(Session& session, ReplayFeed& feed, const Resources& resources, const SoundBoard& sounds);
+size_t replay_loop(Session& session, ReplayFeed& feed, Screen& screen, const SoundBoard& sounds);
 // The same loop with its steps supplied, so that it runs without a window.
 bool run_game_loop(Session& session, const FrameSteps& steps);
 

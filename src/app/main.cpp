@@ -14,17 +14,17 @@
 #include "persist/player_folder.h"
 #include "persist/replay_file.h"
 #include "persist/settings_file.h"
-#include "render/resources.h"
+#include "render/screen.h"
 
 namespace {
 
 // A recorded game in the window; it keeps no screenshot of its own finish, only those asked for.
 // Returns the number of the key by which it ended otherwise than recorded, or 0.
-size_t play_again(const Replay& replay, const Resources& resources, const SoundBoard& sounds) {
+size_t play_again(const Replay& replay, Screen& screen, const SoundBoard& sounds) {
     Session session;
     ReplayFeed feed(session, replay.settings, replay.recording, replay.result);
     session.settings.auto_screenshot = false;
-    return replay_loop(session, feed, resources, sounds);
+    return replay_loop(session, feed, screen, sounds);
 }
 
 }  // namespace
@@ -52,15 +52,15 @@ int main(int argc, char** argv) {
     init_everything();
     try {
         // Pictures and fonts first, then the sounds: the first missing file in that order is named.
-        const Resources resources;
+        Screen screen;
         const SoundBoard sounds;
         if (replay) {
-            diverged = play_again(*replay, resources, sounds);
+            diverged = play_again(*replay, screen, sounds);
         } else {
             Session session;
             import_settings(session.settings, settings_file_to_read());
             session.reset();
-            main_menu(session, resources, sounds);
+            main_menu(session, screen, sounds);
         }
     } catch (const LoadError& error) {
         fatal_error(error.what(), error.cause);

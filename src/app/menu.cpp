@@ -8,6 +8,7 @@
 #include "app/sound_board.h"
 #include "model/clock.h"
 #include "persist/player_folder.h"
+#include "render/screen.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ bool handle_menu_key(KeyCode key, Menu& menu, Session& session, const PlayGame& 
     return true;
 }
 
-void main_menu(Session& session, const Resources& resources, const SoundBoard& sounds) {
+void main_menu(Session& session, Screen& screen, const SoundBoard& sounds) {
     Menu menu;
     const auto play_sounds = [&] {
         sounds.play(menu.sounds, session.settings);
@@ -118,7 +119,7 @@ void main_menu(Session& session, const Resources& resources, const SoundBoard& s
     };
     const PlayGame play_game = [&](Session& s) {
         play_sounds();
-        return main_loop(s, resources, sounds);
+        return main_loop(s, screen, sounds);
     };
     // The quit sound is heard out before the window closes.
     const auto leave = [&] {
@@ -138,10 +139,10 @@ void main_menu(Session& session, const Resources& resources, const SoundBoard& s
                 quit(menu);
                 return leave();
             }
+            if (event.type == SDL_VIDEOEXPOSE) screen.redraw_next();
         }
         play_sounds();
-        draw_menu(menu.screen, menu.selection, session.settings, resources);
-        SDL_GL_SwapBuffers();
+        if (screen.draw(menu_view(menu.screen, menu.selection, session.settings))) screen.show();
         pace_frame(frame_start, SDL_Delay);
     }
 }

@@ -10,7 +10,7 @@
 #include "options/options.h"
 #include "render/menu_screens.h"
 
-struct Resources;
+class Screen;
 class SoundBoard;
 
 struct Menu {
@@ -29,4 +29,4 @@ using PlayGame = std::function<bool(Session&)>;
 bool handle_menu_key(KeyCode key, Menu& menu, Session& session, const PlayGame& play_game);
 
 // Runs the menus until the player quits.
-void main_menu(Session& session, const Resources& resources, const SoundBoard& sounds);
+void main_menu(Session& session, Screen& screen, const SoundBoard& sounds);

@@ -93,6 +93,10 @@ void change_to_program_directory(const char* argv0) {
 }
 
 void init_everything() {
+    // sdl12-compat would have OpenGL draw into a framebuffer of its own, for scaling, and copy
+    // that into the window at each swap. The window is never scaled: drawn into directly, it
+    // costs no copy, and a frame can show no more than the part of it that changed.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
     if (SDL_Init(SDL_INIT_EVERYTHING) != 0) fatal_error("Couldn't initialize SDL", SDL_GetError());
     if (!video_reaches_a_screen()) fatal_error("Couldn't initialize SDL", "No display to open a window on");
     if (TTF_Init() != 0) fatal_error("Couldn't initialize SDL_ttf", TTF_GetError());

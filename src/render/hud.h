@@ -2,23 +2,22 @@
 // summary, worked out from the game and the current time.
 #pragma once
 
-#include <SDL.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "rules/session.h"
+#include "render/screen_view.h"
 
-constexpr SDL_Color WHITE = {255, 255, 255, 0};
-constexpr SDL_Color PRACTICE_COLOR = {0, 255, 255, 0};
+constexpr Colour WHITE = {255, 255, 255};
+constexpr Colour PRACTICE_COLOR = {0, 255, 255};
 // After the game: the statistic that is the mode's result, and every other one.
-constexpr SDL_Color RESULT_COLOR = {64, 255, 192, 0};
-constexpr SDL_Color FINISHED_COLOR = {0, 128, 255, 0};
+constexpr Colour RESULT_COLOR = {64, 255, 192};
+constexpr Colour FINISHED_COLOR = {0, 128, 255};
 
 struct HudText {
     std::string text;
-    SDL_Color color;
+    Colour color;
 };
 
 // Time, pieces, lines, TPM, keys and KPT, each ten characters wide so that they line up on

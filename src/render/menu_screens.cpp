@@ -8,54 +8,60 @@
 
 namespace {
 
-constexpr SDL_Color MENU_COLOR = {255, 255, 255, 0};
-constexpr SDL_Color MENU_SELECT_COLOR = {255, 255, 0, 0};
-constexpr SDL_Color MENU_LOCKED_COLOR = {128, 128, 128, 0};
-constexpr SDL_Color MENU_LOCKED_SELECT_COLOR = {255, 0, 0, 0};
-constexpr SDL_Color INFO_COLOR = {255, 192, 0, 0};
-constexpr SDL_Color VERSION_COLOR = {255, 255, 255, 0};
+constexpr Colour MENU_COLOR = {255, 255, 255};
+constexpr Colour MENU_SELECT_COLOR = {255, 255, 0};
+constexpr Colour MENU_LOCKED_COLOR = {128, 128, 128};
+constexpr Colour MENU_LOCKED_SELECT_COLOR = {255, 0, 0};
+constexpr Colour INFO_COLOR = {255, 192, 0};
+constexpr Colour VERSION_COLOR = {255, 255, 255};
 
 const char* const MAIN_MENU_LABELS[MAIN_MENU_ENTRIES] = {"Start Game", "Options", "Credits", "Quit"};
 
-void draw_main_menu(int selection, const Resources& resources) {
-    resources.menu_screen.draw(0, 0);
+void add_main_menu(std::vector<Layer>& still, int selection) {
     // The last entry stands lowest.
     int entry = 0;
     for (const char* label : MAIN_MENU_LABELS) {
-        const float y = layout::MAIN_MENU_Y + layout::MAIN_MENU_SPACING * (MAIN_MENU_ENTRIES - 1 - entry);
-        resources.text.draw(resources.font16.get(), entry++ == selection ? MENU_SELECT_COLOR : MENU_COLOR,
-                            layout::MAIN_MENU_X, y, label);
+        const int y = layout::MAIN_MENU_Y + layout::MAIN_MENU_SPACING * (MAIN_MENU_ENTRIES - 1 - entry);
+        still.push_back(Text{FontSize::Points16, entry++ == selection ? MENU_SELECT_COLOR : MENU_COLOR,
+                             layout::MAIN_MENU_X, y, label});
     }
 }
 
-void draw_options(int selection, const Settings& settings, const Resources& resources) {
-    resources.options_screen.draw(0, 0);
+void add_options(std::vector<Layer>& still, int selection, const Settings& settings) {
     for (int index = 0; index < OPTION_COUNT; ++index) {
         const bool locked = option_locked(OPTIONS[index], settings);
         const bool selected = index == selection;
-        const SDL_Color& color = locked ? (selected ? MENU_LOCKED_SELECT_COLOR : MENU_LOCKED_COLOR)
-                                        : (selected ? MENU_SELECT_COLOR : MENU_COLOR);
-        resources.text.draw(resources.font14.get(), color, layout::OPTIONS_X, layout::OPTIONS_Y + layout::option_rise(index),
-                            option_line(OPTIONS[index], settings));
+        const Colour colour = locked ? (selected ? MENU_LOCKED_SELECT_COLOR : MENU_LOCKED_COLOR)
+                                     : (selected ? MENU_SELECT_COLOR : MENU_COLOR);
+        const int y = layout::OPTIONS_Y + layout::option_rise(index);
+        still.push_back(Text{FontSize::Points14, colour, layout::OPTIONS_X, y, option_line(OPTIONS[index], settings)});
     }
     if (selection < 0 || selection >= OPTION_COUNT) return;
     const InfoLines info = option_info(OPTIONS[selection], settings);
     for (size_t line = 0; line < info.size(); ++line)
         if (info[line])
-            resources.text.draw(resources.font10.get(), INFO_COLOR, layout::OPTIONS_INFO_X,
-                                layout::OPTIONS_INFO_TOP_Y - layout::OPTIONS_INFO_SPACING * float(line), info[line]);
+            still.push_back(Text{FontSize::Points10, INFO_COLOR, layout::OPTIONS_INFO_X,
+                                 layout::OPTIONS_INFO_TOP_Y - layout::OPTIONS_INFO_SPACING * int(line), info[line]});
 }
 
 }  // namespace
 
-void draw_menu(MenuScreen screen, int selection, const Settings& settings, const Resources& resources) {
+ScreenView menu_view(MenuScreen screen, int selection, const Settings& settings) {
     // Each screen's picture covers the whole window: nothing is cleared first.
+    ScreenView view;
+    std::vector<Layer>& still = view.still;
     switch (screen) {
-        case MenuScreen::Main: draw_main_menu(selection, resources); break;
-        case MenuScreen::Options: draw_options(selection, settings, resources); break;
-        case MenuScreen::Credits: resources.credits_screen.draw(0, 0); break;
+        case MenuScreen::Main:
+            still.push_back(SpriteLayer{Picture::MenuScreen, {{0, 0}}});
+            add_main_menu(still, selection);
+            break;
+        case MenuScreen::Options:
+            still.push_back(SpriteLayer{Picture::OptionsScreen, {{0, 0}}});
+            add_options(still, selection, settings);
+            break;
+        case MenuScreen::Credits: still.push_back(SpriteLayer{Picture::CreditsScreen, {{0, 0}}}); break;
     }
-    resources.text.draw(resources.font12.get(), VERSION_COLOR, layout::VERSION_X, layout::VERSION_Y,
-                        std::string(VERSION_CAPTION) + " by the Tapfall team");
-    resources.text.end_frame();
+    still.push_back(Text{FontSize::Points12, VERSION_COLOR, layout::VERSION_X, layout::VERSION_Y,
+                         std::string(VERSION_CAPTION) + " by the Tapfall team"});
+    return view;
 }

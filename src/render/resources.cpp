@@ -2,12 +2,24 @@
 
 #include <SDL_ttf.h>
 
+#include <iterator>
 #include <string>
 
 #include "render/asset_files.h"
-#include "render/layout.h"
 
 namespace {
+
+// In the order of Picture, which is the order they load in.
+constexpr const char* PICTURE_FILES[] = {
+    asset_files::CELL_SHEET,       asset_files::BIG_CELL_SHEET, asset_files::BACKDROP,
+    asset_files::BIG_BACKDROP,     asset_files::COLUMN_HIGHLIGHT, asset_files::MENU_SCREEN,
+    asset_files::OPTIONS_SCREEN,   asset_files::CREDITS_SCREEN, asset_files::GUIDE_10_KEYS,
+    asset_files::GUIDE_40_KEYS,    asset_files::CELL_HIGHLIGHT,
+};
+static_assert(std::size(PICTURE_FILES) == size_t(Picture::CellHighlight) + 1, "one file a picture");
+// In the order of FontSize.
+constexpr int FONT_POINTS[] = {8, 10, 12, 14, 16, 20};
+static_assert(std::size(FONT_POINTS) == size_t(FontSize::Points20) + 1, "one size a font");
 
 Font open_font(int points) {
     Font font(TTF_OpenFont(asset_files::FONT, points));
@@ -19,22 +31,7 @@ Font open_font(int points) {
 
 void FontCloser::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
 
-Resources::Resources()
-    : cell_sheet(asset_files::CELL_SHEET),
-      big_cell_sheet(asset_files::BIG_CELL_SHEET),
-      backdrop(asset_files::BACKDROP),
-      backdrop_big(asset_files::BIG_BACKDROP),
-      column_highlight(asset_files::COLUMN_HIGHLIGHT),
-      menu_screen(asset_files::MENU_SCREEN),
-      options_screen(asset_files::OPTIONS_SCREEN),
-      credits_screen(asset_files::CREDITS_SCREEN),
-      guide_10_keys(asset_files::GUIDE_10_KEYS),
-      guide_40_keys(asset_files::GUIDE_40_KEYS),
-      cell_highlight(asset_files::CELL_HIGHLIGHT),
-      font8(open_font(8)),
-      font10(open_font(10)),
-      font12(open_font(12)),
-      font14(open_font(14)),
-      font16(open_font(16)),
-      font20(open_font(20)),
-      still{{layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT}, {}} {}
+Resources::Resources() {
+    for (const char* file : PICTURE_FILES) pictures_.emplace_back(file);
+    for (int points : FONT_POINTS) fonts_.push_back(open_font(points));
+}

@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
-#include <cstring>
+#include "render/extensions.h"
 
 namespace {
 
@@ -24,15 +24,8 @@ struct FramebufferCalls {
 
 FramebufferCalls calls;
 
-// Whether the driver names the extension, as a whole word of its list.
 bool has_extension(const char* name) {
-    const char* list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    const size_t length = std::strlen(name);
-    for (const char* at = list; at != nullptr && (at = std::strstr(at, name)) != nullptr; at += length) {
-        const bool starts_word = at == list || at[-1] == ' ';
-        if (starts_word && (at[length] == ' ' || at[length] == '\0')) return true;
-    }
-    return false;
+    return names_extension(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), name);
 }
 
 template <typename Call>
@@ -57,7 +50,7 @@ bool look_up_calls() {
 
 }  // namespace
 
-ScreenCopy::ScreenCopy(int width, int height) : width_(width), height_(height) {
+ScreenCopy::ScreenCopy(int width, int height) {
     if (!look_up_calls()) return;
     calls.gen_renderbuffers(1, &colors_);
     calls.bind_renderbuffer(GL_RENDERBUFFER_EXT, colors_);
@@ -85,10 +78,11 @@ void ScreenCopy::draw_into() const {
     if (usable()) calls.bind_framebuffer(GL_FRAMEBUFFER_EXT, framebuffer_);
 }
 
-void ScreenCopy::put() const {
+void ScreenCopy::put(const Box& part) const {
     if (!usable()) return;
     calls.bind_framebuffer(GL_READ_FRAMEBUFFER_EXT, framebuffer_);
     calls.bind_framebuffer(GL_DRAW_FRAMEBUFFER_EXT, 0);
-    calls.blit_framebuffer(0, 0, width_, height_, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    const int right = part.x + part.width, top = part.y + part.height;
+    calls.blit_framebuffer(part.x, part.y, right, top, part.x, part.y, right, top, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     calls.bind_framebuffer(GL_FRAMEBUFFER_EXT, 0);
 }

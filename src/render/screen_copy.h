@@ -6,6 +6,8 @@
 // offers no framebuffer objects the copy is not usable and every frame is drawn whole.
 #pragma once
 
+#include "render/screen_view.h"
+
 class ScreenCopy {
 public:
     // Needs the window's OpenGL context.
@@ -17,12 +19,10 @@ public:
     bool usable() const { return framebuffer_ != 0; }
     // What is drawn from now on goes into the copy instead of the window.
     void draw_into() const;
-    // Drawing goes to the window again, and the copy is put over the whole of it.
-    void put() const;
+    // Drawing goes to the window again, and the part of the copy is put over the same part of it.
+    void put(const Box& part) const;
 
 private:
     unsigned framebuffer_ = 0;
     unsigned colors_ = 0;
-    int width_;
-    int height_;
 };

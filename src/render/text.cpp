@@ -1,8 +1,8 @@
 #include "render/text.h"
 
-void TextCache::draw(TTF_Font* font, const SDL_Color& color, float x, float y, const std::string& text) {
+Box TextCache::draw(TTF_Font* font, const SDL_Color& color, int x, int y, const std::string& text) {
     // SDL_ttf gives no surface for an empty line.
-    if (text.empty()) return;
+    if (text.empty()) return {x, y};
     const Uint32 rgb = Uint32(color.r) << 16 | Uint32(color.g) << 8 | color.b;
     const Texture& line = lines_.get({font, rgb, text}, [&] {
         SDL_Surface* rendered = TTF_RenderText_Blended(font, text.c_str(), color);
@@ -11,5 +11,6 @@ void TextCache::draw(TTF_Font* font, const SDL_Color& color, float x, float y, c
         SDL_FreeSurface(rendered);
         return texture;
     });
-    line.draw(x, y);
+    line.draw(float(x), float(y));
+    return {x, y, line.width(), line.height()};
 }

@@ -10,11 +10,13 @@
 #include <tuple>
 
 #include "render/frame_cache.h"
+#include "render/screen_view.h"
 #include "render/texture.h"
 
 class TextCache {
 public:
-    void draw(TTF_Font* font, const SDL_Color& color, float x, float y, const std::string& text);
+    // Returns the part of the window the line covers.
+    Box draw(TTF_Font* font, const SDL_Color& color, int x, int y, const std::string& text);
     // Lets go of the lines the frame did not draw.
     void end_frame() { lines_.end_frame(); }
 

@@ -227,6 +227,14 @@ void GameTest::destroy_window() {
     XSync(x_, False);
 }
 
+void GameTest::blacken() {
+    GC gc = XCreateGC(x_, window(), 0, nullptr);
+    XFillRectangle(x_, window(), gc, 0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
+    XFreeGC(x_, gc);
+    XClearArea(x_, window(), 0, 0, 0, 0, True);  // tells the game that the window shows again
+    XSync(x_, False);
+}
+
 void GameTest::xdotool(const std::string& command, const std::vector<std::string>& keys) {
     std::string line = "DISPLAY=" + display_ + " xdotool " + command + " --window " + std::to_string(window()) + " --delay 10";
     for (const std::string& key : keys) line += " " + key;

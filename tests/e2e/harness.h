@@ -89,6 +89,7 @@ protected:
     std::string window_class();  // as a dock matches it with a desktop entry
     void close_window();    // as a window manager's close button does
     void destroy_window();  // as any other X client can
+    void blacken();  // as a window laid over it and taken away leaves it
     // "key", "keydown" or "keyup", to the game's window.
     void xdotool(const std::string& command, const std::vector<std::string>& keys);
     void type(const std::vector<std::string>& keys) { xdotool("key", keys); }

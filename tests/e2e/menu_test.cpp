@@ -17,6 +17,8 @@ TEST_F(Menus, LeadFromTheMainMenuThroughTheOptionsAndTheCreditsToTheEnd) {
     start();
     ASSERT_TRUE(wait_for_menu(START_GAME));
     EXPECT_TRUE(has_icon());
+    blacken();  // the still menu is drawn again
+    ASSERT_TRUE(wait_for_menu(START_GAME));
     // Each text in its own size of the font: "Start Game" in 16 points.
     EXPECT_EQ("96x11", ink_size(capture().value(), main_entry(START_GAME), SELECTED));
     type({"Up"});

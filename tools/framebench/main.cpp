@@ -31,7 +31,7 @@
 #include "model/random_source.h"
 #include "render/game_screen.h"
 #include "render/menu_screens.h"
-#include "render/resources.h"
+#include "render/screen.h"
 
 namespace {
 
@@ -55,11 +55,11 @@ void build_heaviest_screen(Session& session) {
 }
 
 // A frame as the game draws it: with the keyboard as it is, then shown.
-void render(const Session& session, const Resources& resources) {
+void render(const Session& session, Screen& screen) {
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    draw_game(session, resources, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now());
-    SDL_GL_SwapBuffers();
+    screen.draw(game_view(session, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now()));
+    screen.show();
 }
 
 // Seconds since boot at which this process was started, from the kernel's record.
@@ -90,26 +90,28 @@ double percentile(std::vector<double> samples, double fraction) {
 // Builds the resources and the game, then draws and times the frames. Both objects are gone
 // when it returns, before the libraries that they use shut down.
 void run(int frames, Clock::time_point entered) {
-    const Resources resources;
+    Screen screen;
     Session state;
     build_heaviest_screen(state);
 
-    render(state, resources);
+    render(state, screen);
     glFinish();
     const double to_first_frame_ms =
         std::chrono::duration<double, std::milli>(Clock::now() - entered).count();
     const double since_exec_ms = (boot_seconds_now() - process_start_seconds()) * 1000;
 
     // glFinish makes each sample the whole cost of its frame, not just the queueing of it. In
-    // play most frames change only the running texts; a frame after a key changes the rest too,
-    // which the second pass forces by moving the piece back and forth.
+    // play most frames change only the running texts, which the first pass makes sure of by
+    // starting the game a millisecond earlier each frame; a frame after a key changes the rest
+    // too, which the second pass forces by changing the held piece back and forth.
     for (const bool changing : {false, true}) {
         std::vector<double> micros;
         micros.reserve(size_t(frames));
         for (int i = 0; i < frames; ++i) {
-            if (changing) state.game.active_piece.orientation = i % 2 ? Orientation::Up : Orientation::Down;
+            if (changing) state.game.hold_piece.type = i % 2 ? PIECE_T : PIECE_S;
+            --state.game.start_ticks;
             const Clock::time_point before = Clock::now();
-            render(state, resources);
+            render(state, screen);
             glFinish();
             micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
         }
@@ -127,25 +129,36 @@ void save_frame(const std::string& path) { std::ofstream(path, std::ios::binary)
 void save_screens(const std::string& folder) {
     set_clock([] { return uint32_t(4321); });
     set_random_source([] { return 0; });
-    const Resources resources;
+    Screen screen;
+    // Each game screen is drawn a tenth of a second later first: the frame saved changes only
+    // its running texts, and is drawn over that one from the copy it kept.
+    const auto draw_twice = [&screen](Session& session, KeyCode held) {
+        for (const uint32_t earlier : {100u, 0u}) {
+            session.game.start_ticks -= earlier;
+            session.game.countdown_ticks -= earlier;
+            screen.draw(game_view(session, [held](KeyCode key) { return key == held; }, ticks_now()));
+            session.game.start_ticks += earlier;
+            session.game.countdown_ticks += earlier;
+        }
+    };
     Session state;
     build_heaviest_screen(state);
     state.game.start_ticks = 1234;
-    // Twice: the second frame is drawn from the copy the first one kept.
-    for (int frame = 0; frame < 2; ++frame) draw_game(state, resources, [](KeyCode key) { return key == 'f'; }, ticks_now());
+    draw_twice(state, 'f');
     save_frame(folder + "/game.bmp");
     // The other look of the screen: the big field in the ARS colours, the 10-key guide, the countdown.
     Session other;
     other.settings.big_mode = other.settings.ars = other.settings.rotation_guide = true;
     other.reset();
-    for (int column = 0; column < other.game.playfield.width(); ++column) other.game.playfield.set_cell(column, column % 3, CELL_T);
+    for (int column = 0; column < other.game.playfield.width(); ++column)
+        other.game.playfield.set_cell(column, column % 3, CELL_T);
     other.game.countdown_ticks = 2000;
-    for (int frame = 0; frame < 2; ++frame) draw_game(other, resources, [](KeyCode key) { return key == 'g'; }, ticks_now());
+    draw_twice(other, 'g');
     save_frame(folder + "/countdown.bmp");
     const std::pair<MenuScreen, const char*> menus[] = {
         {MenuScreen::Main, "main"}, {MenuScreen::Options, "options"}, {MenuScreen::Credits, "credits"}};
-    for (const auto& [screen, name] : menus) {
-        draw_menu(screen, 1, state.settings, resources);
+    for (const auto& [menu, name] : menus) {
+        screen.draw(menu_view(menu, 1, state.settings));
         save_frame(folder + "/" + name + ".bmp");
     }
     set_clock(nullptr);
