@@ -1,12 +1,13 @@
 // Control schemes: what a key does during play. Every key of a scheme names a playfield column,
 // and some a turn; the piece drops at once. All schemes share Backspace (undo in practice mode),
 // Return (restart), Space (hold) and F2 (screenshot). A scheme also tells the game screen which
-// keys to mirror under the field and what its rotation guide shows.
+// keys to mirror under the field and what its rotation guide says and shows.
 #pragma once
 
 #include <vector>
 
 #include "rules/session.h"
+#include "input/rotation_guide.h"
 #include "model/registry.h"
 
 // The keys a scheme reads: the home row only, or all four rows.
@@ -25,6 +26,7 @@ public:
     // The active piece as each slot of the rotation guide shows it, after the slot over the
     // active-piece display, which shows the piece as it is.
     virtual std::vector<Piece> guide_pieces(const Piece& active) const = 0;
+    virtual const RotationGuide& guide() const = 0;
 
 protected:
     // The scheme's own keys: the drops and turns.

@@ -12,6 +12,7 @@ public:
     KeyBlock keys() const override { return KeyBlock::FourRows; }
     // The home row's piece, then the upper row's, the number row's and the lower row's.
     std::vector<Piece> guide_pieces(const Piece& active) const override;
+    const RotationGuide& guide() const override { return FORTY_KEY_GUIDE; }
 
 protected:
     KeyOutcome press_own_key(Session& session, KeyCode key, uint32_t now) const override;

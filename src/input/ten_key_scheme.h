@@ -9,6 +9,7 @@ public:
     KeyBlock keys() const override { return KeyBlock::HomeRow; }
     // Three slots below the active piece: one, two and three quarter turns counter-clockwise.
     std::vector<Piece> guide_pieces(const Piece& active) const override;
+    const RotationGuide& guide() const override { return TEN_KEY_GUIDE; }
 
 protected:
     KeyOutcome press_own_key(Session& session, KeyCode key, uint32_t now) const override;

@@ -48,30 +48,30 @@ void add_key_overlays(std::vector<Layer>& still, const Session& session, KeyBloc
     still.push_back(lights);
 }
 
-// The picture, then each slot's piece, then each slot's strip of axis markers over its piece. The
-// slots lie apart, so a strip covers its own slot's piece only.
+// The picture, then each slot's piece, then each slot's strip of axis markers over its piece, the
+// active-piece display's first. The slots lie apart, so a strip covers its own slot's piece only.
 void add_rotation_guide(std::vector<Layer>& still, const Session& session, const ControlScheme& scheme) {
-    const bool forty = scheme.keys() == KeyBlock::FourRows;
-    still.push_back(whole(forty ? Picture::Guide40Keys : Picture::Guide10Keys, layout::ACTIVE_PIECE_X,
-                          forty ? layout::GUIDE_40_KEYS_Y : layout::GUIDE_10_KEYS_Y));
-    std::vector<Piece> pieces = scheme.guide_pieces(session.game.active_piece);
-    pieces.insert(pieces.begin(), session.game.active_piece);
-    const auto slot_y = [forty](size_t slot) {
-        return forty ? layout::GUIDE_40_KEYS_SLOT_Y[slot] : layout::GUIDE_10_KEYS_SLOT_Y[slot];
-    };
-    // The first slot marks the active-piece display, which shows the piece itself.
+    const RotationGuide& guide = scheme.guide();
+    // The key block tells the two pictures apart: the 40-key schemes share theirs.
+    const Picture picture = scheme.keys() == KeyBlock::FourRows ? Picture::Guide40Keys : Picture::Guide10Keys;
+    still.push_back(whole(picture, layout::ACTIVE_PIECE_X, guide.picture_y));
+    const std::vector<Piece> pieces = scheme.guide_pieces(session.game.active_piece);
     SpriteLayer cells{Picture::CellSheet, {}};
-    for (size_t slot = 1; slot < pieces.size(); ++slot)
-        add_piece(cells.sprites, pieces[slot], layout::ACTIVE_PIECE_X, slot_y(slot), session);
-    still.push_back(cells);
     SpriteLayer markers{Picture::CellHighlight, {}};
-    for (size_t slot = 0; slot < pieces.size(); ++slot) {
-        const int strip = forty ? layout::GUIDE_40_KEYS_STRIP[slot] : layout::GUIDE_STRIP;
-        const PieceMask mask = session.mask_of(pieces[slot]);
+    const auto mark_axis = [&](const Piece& piece, int slot_y) {
+        const PieceMask mask = session.mask_of(piece);
         const int axis_x = layout::ACTIVE_PIECE_X + layout::CELL * (mask.axis_column + mask.preview_offset);
-        for (int cell = 0; cell < strip; ++cell)
-            markers.sprites.push_back({axis_x, slot_y(slot) + layout::CELL * cell});
+        for (int cell = 0; cell < layout::guide_markers(slot_y); ++cell)
+            markers.sprites.push_back({axis_x, slot_y + layout::CELL * cell});
+    };
+    mark_axis(session.game.active_piece, layout::ACTIVE_PIECE_Y);
+    for (int strip = 0; strip < guide.strips; ++strip) {
+        const Piece& piece = pieces[size_t(guide.strip[size_t(strip)].piece)];
+        const int slot_y = guide.picture_y + layout::guide_slot_rise(strip);
+        add_piece(cells.sprites, piece, layout::ACTIVE_PIECE_X, slot_y, session);
+        mark_axis(piece, slot_y);
     }
+    still.push_back(cells);
     still.push_back(markers);
 }
 

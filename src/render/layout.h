@@ -46,15 +46,21 @@ constexpr int COUNTDOWN_Y = 220;
 constexpr int VERSION_X = 0;
 constexpr int VERSION_Y = 0;
 
-// Rotation guides beside the active piece: the picture, then one slot per key row, each with
-// a strip of axis markers. The slot over the active-piece display has no piece of its own.
-constexpr int GUIDE_40_KEYS_Y = 10;
-constexpr int GUIDE_40_KEYS_SLOT_Y[] = {ACTIVE_PIECE_Y, 130, 230, 330, 30};
-// The half-turn slot sits just under the active-piece display, so its strip is shorter.
-constexpr int GUIDE_40_KEYS_STRIP[] = {4, 4, 4, 2, 4};
-constexpr int GUIDE_10_KEYS_Y = 70;
-constexpr int GUIDE_10_KEYS_SLOT_Y[] = {ACTIVE_PIECE_Y, 290, 190, 90};
-constexpr int GUIDE_STRIP = 4;
+// Rotation guides beside the active piece (input/rotation_guide.h): label strips and piece slots
+// taking turns from the bottom of the picture up; the topmost slot lies above the picture.
+constexpr int GUIDE_WIDTH = 80;
+constexpr int GUIDE_STRIP_HEIGHT = 20;
+constexpr int GUIDE_SLOT_HEIGHT = 80;
+constexpr int guide_picture_height(int strips) {
+    return strips * GUIDE_STRIP_HEIGHT + (strips - 1) * GUIDE_SLOT_HEIGHT;
+}
+// The bottom of the slot above a strip, counted from the bottom of the picture.
+constexpr int guide_slot_rise(int strip) { return GUIDE_STRIP_HEIGHT + strip * (GUIDE_STRIP_HEIGHT + GUIDE_SLOT_HEIGHT); }
+// The axis markers of a slot: four cells high, fewer where the active-piece display above it
+// leaves less room.
+constexpr int guide_markers(int slot_y) {
+    return slot_y + 4 * CELL <= ACTIVE_PIECE_Y ? 4 : (ACTIVE_PIECE_Y - slot_y) / CELL;
+}
 
 // Main menu entries, 20 pixels apart, the last ("Quit") lowest.
 constexpr int MAIN_MENU_X = 265;

@@ -4,6 +4,11 @@
 #include <vector>
 
 #include "e2e/harness.h"
+#include "input/rotation_guide.h"
+
+// The bottom of the 40-key guide's slot above a strip: 0 the lower row, 1 the home row, 2 the
+// upper row, 3 the number row.
+constexpr int slot_y(int strip) { return FORTY_KEY_GUIDE.picture_y + layout::guide_slot_rise(strip); }
 
 // With the I-Cheat randomizer every piece is an I, which spawns flat, four cells wide.
 constexpr const char* ONLY_I = "Sound=FALSE\nRandomizer=I-Cheat\n";
@@ -66,15 +71,15 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
         // The home row's slot and the number row's show the flat I; the axis strip covers their
         // first cell, and, in the number row's, one more above it.
         if (x == 0) continue;
-        EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, layout::GUIDE_40_KEYS_SLOT_Y[1]));
-        EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, layout::GUIDE_40_KEYS_SLOT_Y[3]));
+        EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, slot_y(1)));
+        EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, slot_y(3)));
     }
     // Above it the backdrop shows, up to the active piece's display.
-    EXPECT_EQ(0, differing(screen, {layout::ACTIVE_PIECE_X, layout::GUIDE_40_KEYS_SLOT_Y[3] + 40, 20, 19}, backdrop));
+    EXPECT_EQ(0, differing(screen, {layout::ACTIVE_PIECE_X, slot_y(3) + 40, 20, 19}, backdrop));
     // The lower row's slot holds the upright I under its strip, over the guide's picture.
-    const int lower = layout::GUIDE_40_KEYS_SLOT_Y[4];
+    const int lower = slot_y(0);
     EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture(asset_files::GUIDE_40_KEYS), 0,
-                           lower - layout::GUIDE_40_KEYS_Y));
+                           lower - FORTY_KEY_GUIDE.picture_y));
     // The held key's column is lit up to the top of the field; the others are not. Its label
     // keeps the letter F, in the pressed colour.
     EXPECT_EQ(layout::CELL * layout::CELL, differing(screen, cell(3, 19), backdrop));
@@ -141,7 +146,7 @@ TEST_F(GameScreen, TheGuidesStripsFollowThePlacementSystem) {
     const std::optional<Image> frame =
         play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nPieceMaskType=Center-aligned\n");
     ASSERT_TRUE(frame);
-    const int upper = layout::GUIDE_40_KEYS_SLOT_Y[2];  // after the display and the home row
+    const int upper = slot_y(2);
     const Area beside{layout::ACTIVE_PIECE_X - layout::CELL, upper, layout::CELL, 4 * layout::CELL};
     EXPECT_EQ(0, differing(*frame, beside, picture(asset_files::BACKDROP)));
     const Area over{layout::ACTIVE_PIECE_X + layout::CELL, upper, layout::CELL, layout::CELL};
