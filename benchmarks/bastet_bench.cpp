@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_fields.h"
-#include "rules/session.h"
 #include "model/random_source.h"
 #include "randomizers/bastet_randomizer.h"
+#include "rules/session.h"
 
 namespace {
 
@@ -13,7 +13,9 @@ void bastet_decision(benchmark::State& bench, int rows) {
     Session session;
     session.game.playfield = stacked_field(rows);
     BastetRandomizer bastet;
-    for (auto _ : bench) benchmark::DoNotOptimize(bastet.next({session.game.playfield, session.placement(), session.settings.deep_drop}));
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(
+            bastet.next({session.game.playfield, session.placement(), session.settings.deep_drop}));
     set_random_source(nullptr);
 }
 

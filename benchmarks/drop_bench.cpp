@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_fields.h"
-#include "rules/actions.h"
 #include "model/random_source.h"
+#include "rules/actions.h"
 
 namespace {
 

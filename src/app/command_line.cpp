@@ -28,7 +28,8 @@ std::vector<std::string> replays_here() {
     std::vector<std::string> found;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(player_file("."), error))
-        if (entry.path().extension() == REPLAY_EXTENSION) found.push_back(player_file(entry.path().filename().string()));
+        if (entry.path().extension() == REPLAY_EXTENSION)
+            found.push_back(player_file(entry.path().filename().string()));
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -50,7 +51,6 @@ int fail(std::FILE* err, const std::string& why) {
     std::fprintf(err, "tapfall: %s\n", why.c_str());
     return 2;
 }
-
 
 std::string usage_text() {
     return "Usage: tapfall\n"
@@ -167,11 +167,13 @@ int follow(const Command& command, std::FILE* out, std::FILE* err) {
             const std::string file = player_file(RECORDS_FILE_NAME);
             const RecordsRead read = read_records(file);
             if (!read.error.empty()) return fail(err, read.error);
-            if (read.cut) std::fprintf(err, "tapfall: %s is larger than any records file: only its first %zu MiB are read\n",
-                                       file.c_str(), MAX_RECORDS_BYTES >> 20);
+            if (read.cut)
+                std::fprintf(err, "tapfall: %s is larger than any records file: only its first %zu MiB are read\n",
+                             file.c_str(), MAX_RECORDS_BYTES >> 20);
             if (read.skipped)
-                std::fprintf(err, "tapfall: %d %s of %s read as no game, foreign or damaged, and %s skipped\n", read.skipped,
-                             read.skipped == 1 ? "line" : "lines", file.c_str(), read.skipped == 1 ? "was" : "were");
+                std::fprintf(err, "tapfall: %d %s of %s read as no game, foreign or damaged, and %s skipped\n",
+                             read.skipped, read.skipped == 1 ? "line" : "lines", file.c_str(),
+                             read.skipped == 1 ? "was" : "were");
             const std::vector<Record>& records = read.records;
             std::string why;
             if (!command.chart.empty() && !replace_own_file(command.chart, records_chart(records), CHART_START, &why))
@@ -190,7 +192,8 @@ int follow(const Command& command, std::FILE* out, std::FILE* err) {
                 const ReplayRead read = read_replay(file, shown(file, command.here));
                 const size_t diverged = read.replay ? analyse_replay(*read.replay, keys) : 0;
                 const std::string why =
-                    read.replay ? shown(file, command.here) + ": diverged at key " + std::to_string(diverged) : read.error;
+                    read.replay ? shown(file, command.here) + ": diverged at key " + std::to_string(diverged)
+                                : read.error;
                 if (read.replay && !diverged) ++games;
                 else if (named) return fail(err, why);
                 else std::fprintf(err, "tapfall: %s; passed over\n", why.c_str());

@@ -36,7 +36,8 @@ using FinishedGame = std::function<void(const Session&)>;
 // the automatic screenshot on (and is finished still), since the last frame.
 bool screenshot_due(const Session& session);
 
-InputResult read_game_input(Session& session, uint32_t now, const EventPoll& poll, const FinishedGame& finished = nullptr);
+InputResult read_game_input(Session& session, uint32_t now, const EventPoll& poll,
+                            const FinishedGame& finished = nullptr);
 
 // Runs one game; true when the player pressed Escape, false when the window was closed.
 bool main_loop(Session& session, Screen& screen, const SoundBoard& sounds);

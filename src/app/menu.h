@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "model/sound.h"
-#include "rules/session.h"
 #include "options/options.h"
 #include "render/menu_screens.h"
+#include "rules/session.h"
 
 class Screen;
 class SoundBoard;

@@ -34,8 +34,8 @@ const std::vector<ControlSchemeKind>& control_schemes() {
     static const FortyKeyScheme forty_key_inverse(Turn::Cw);
     static const std::vector<ControlSchemeKind> kinds = {
         {"10-Key",
-         {"Simulates Inkdrop input", "ASDFGHJKL; drops pieces", "W and U rotate ccw, E and I rotate 180, R and O rotate cw",
-          "Space bar holds active piece"},
+         {"Simulates Inkdrop input", "ASDFGHJKL; drops pieces",
+          "W and U rotate ccw, E and I rotate 180, R and O rotate cw", "Space bar holds active piece"},
          ten_key},
         {"40-Key",
          {"Simulates Quartz Rain input", "Home row drops pieces in initial orientation, upper row drops rotated ccw,",
@@ -56,6 +56,7 @@ const ControlScheme& control_scheme(const Settings& settings) {
 
 KeyOutcome handle_game_key(Session& session, KeyCode physical, uint32_t now) {
     const KeyCode key = session.settings.key_bindings.translate(physical);
-    if (key != KEY_RETURN && key != KEY_F2) session.recording.keys.push_back({now - session.game.start_ticks, physical});
+    if (key != KEY_RETURN && key != KEY_F2)
+        session.recording.keys.push_back({now - session.game.start_ticks, physical});
     return control_scheme(session.settings).press(session, key, now);
 }

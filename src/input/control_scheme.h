@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "rules/session.h"
 #include "input/rotation_guide.h"
 #include "model/registry.h"
+#include "rules/session.h"
 
 // The keys a scheme reads: the home row only, or all four rows.
 enum class KeyBlock { HomeRow, FourRows };

@@ -36,6 +36,7 @@ std::vector<LegendLabel> key_legend(const Session& session, KeyBlock keys, const
 std::vector<bool> lit_columns(const Session& session, KeyBlock keys, const KeyHeld& held) {
     std::vector<bool> lit;
     for (int column = 0; column < session.game.playfield.width(); ++column)
-        lit.push_back(session.game.started && held_row(keyboard_column(column, session.settings.big_mode), keys, held) >= 0);
+        lit.push_back(session.game.started &&
+                      held_row(keyboard_column(column, session.settings.big_mode), keys, held) >= 0);
     return lit;
 }

@@ -19,7 +19,8 @@ void ReplayFeed::feed(Session& session, uint32_t now, const KeyWatcher& watch) {
             const KeyOutcome outcome = handle_game_key(session, keys_[next_].key, session.game.start_ticks + frame_at);
             if (watch) watch(keys_[next_], outcome, session.game);
             // Only an undo can take back a finish, so a recording ends with the key that finished.
-            if (session.game.finished && !session.settings.practice_mode && next_ + 1 < keys_.size() && !finished_early_)
+            if (session.game.finished && !session.settings.practice_mode && next_ + 1 < keys_.size() &&
+                !finished_early_)
                 finished_early_ = next_ + 1;
         }
     }

@@ -7,9 +7,12 @@ namespace {
 
 Turn turn_of(KeyCode key) {
     switch (key) {
-        case 'w': case 'u': return Turn::Ccw;
-        case 'e': case 'i': return Turn::Half;
-        case 'r': case 'o': return Turn::Cw;
+        case 'w':
+        case 'u': return Turn::Ccw;
+        case 'e':
+        case 'i': return Turn::Half;
+        case 'r':
+        case 'o': return Turn::Cw;
         default: return Turn::None;
     }
 }

@@ -6,13 +6,13 @@ namespace {
 
 // Rows from the top down, separated by '/'; X is a block. Order: Up, Left, Right, Down.
 const char* const SHAPES[PIECE_TYPES][4] = {
-    {"XXXX", "X/X/X/X", "X/X/X/X", "XXXX"},
-    {"XX/XX", "XX/XX", "XX/XX", "XX/XX"},
-    {".X./XXX", ".X/XX/.X", "X./XX/X.", "XXX/.X."},
-    {"..X/XXX", "XX/.X/.X", "X./X./XX", "XXX/X.."},
-    {"X../XXX", ".X/.X/XX", "XX/X./X.", "XXX/..X"},
-    {".XX/XX.", "X./XX/.X", "X./XX/.X", ".XX/XX."},
-    {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},
+    {"XXXX", "X/X/X/X", "X/X/X/X", "XXXX"},          // I
+    {"XX/XX", "XX/XX", "XX/XX", "XX/XX"},            // O
+    {".X./XXX", ".X/XX/.X", "X./XX/X.", "XXX/.X."},  // T
+    {"..X/XXX", "XX/.X/.X", "X./X./XX", "XXX/X.."},  // L
+    {"X../XXX", ".X/.X/XX", "XX/X./X.", "XXX/..X"},  // J
+    {".XX/XX.", "X./XX/.X", "X./XX/.X", ".XX/XX."},  // S
+    {"XX./.XX", ".X/XX/X.", ".X/XX/X.", "XX./.XX"},  // Z
 };
 
 PieceMask parse_shape(const char* shape) {

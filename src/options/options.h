@@ -1,7 +1,7 @@
 // The options: one table that the options menu, the options screen's layout, the settings
-// file, the game screen's summary and the tests all read. Each option has its label, the key it is stored under, how Enter
-// steps its value, and the lines that explain it. The rule that the adversarial randomizer is
-// played without previews or hold lives here too.
+// file, the game screen's summary and the tests all read. Each option has its label, the key
+// it is stored under, how Enter steps its value, and the lines that explain it. The rule that
+// the adversarial randomizer is played without previews or hold lives here too.
 #pragma once
 
 #include <iterator>
@@ -85,9 +85,9 @@ inline constexpr Option OPTIONS[] = {
            "Hold is only allowed once per piece"),
     toggle("Hold Orientation", "HoldOrient", &Settings::hold_orient, "Held piece will retain applied orientation",
            "Held piece always maintains spawn orientation"),
-    locked_by_judge({"Piece Previews", OptionKind::PiecePreviews, "PiecePreviews", nullptr, {PREVIEWS_HELP},
-                     {PREVIEWS_HELP}},
-                    "* No piece previews allowed for Bastet randomizer"),
+    locked_by_judge(
+        {"Piece Previews", OptionKind::PiecePreviews, "PiecePreviews", nullptr, {PREVIEWS_HELP}, {PREVIEWS_HELP}},
+        "* No piece previews allowed for Bastet randomizer"),
     toggle("Rotation Guide", "RotationGuide", &Settings::rotation_guide,
            "Toggles a guide showing the axis column and rotations for the active piece"),
     toggle("Sound", "Sound", &Settings::sound, "Toggles sound"),
@@ -117,11 +117,12 @@ constexpr int FIRST_ACTION = [] {
     while (first > 0 && OPTIONS[first - 1].kind == OptionKind::Action) --first;
     return first;
 }();
-static_assert([] {
+constexpr bool actions_come_last() {
     for (int index = 0; index < FIRST_ACTION; ++index)
         if (OPTIONS[index].kind == OptionKind::Action) return false;
     return true;
-}(), "the actions come after every option");
+}
+static_assert(actions_come_last(), "the actions come after every option");
 
 // The value as the menus show it; empty for the actions.
 std::string option_value(const Option& option, const Settings& settings);

@@ -39,8 +39,8 @@ std::string home_in_passwd() {
 
 }  // namespace
 
-std::string player_folder_for(InstallLayout layout, bool game_folder_writable, const char* data_home,
-                              const char* home, const std::string& home_in_passwd) {
+std::string player_folder_for(InstallLayout layout, bool game_folder_writable, const char* data_home, const char* home,
+                              const std::string& home_in_passwd) {
     if (layout == InstallLayout::Folder && game_folder_writable) return "";
     // Relative paths in these variables are to be ignored, the XDG rules say.
     if (data_home && data_home[0] == '/') return std::string(data_home) + "/tapfall";

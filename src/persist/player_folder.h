@@ -16,8 +16,8 @@ enum class InstallLayout { Folder, System };
 // be null) and the home folder that the password database names. "" stands for the game's
 // folder, which a system layout never uses. A home that cannot be written is passed over for
 // the password database's.
-std::string player_folder_for(InstallLayout layout, bool game_folder_writable, const char* data_home,
-                              const char* home, const std::string& home_in_passwd);
+std::string player_folder_for(InstallLayout layout, bool game_folder_writable, const char* data_home, const char* home,
+                              const std::string& home_in_passwd);
 
 // Chooses the folder once, at start-up, after the move into the game's folder.
 void choose_player_folder();

@@ -10,11 +10,11 @@
 #include <sstream>
 
 #include "input/control_scheme.h"
-#include "rules/session.h"
 #include "options/options.h"
 #include "persist/file_io.h"
 #include "placement/placement.h"
 #include "randomizers/randomizer.h"
+#include "rules/session.h"
 
 const char* const RECORDS_FILE_NAME = "TapFall-records.csv";
 const char* const RECORDS_HEADER =
@@ -118,11 +118,11 @@ std::string record_line(const Record& r) {
     const std::string keys_per_piece = fixed(r.pieces == 0 ? 0 : double(r.keys) / r.pieces, 2);
     const Difficulty& d = r.difficulty;
     return r.date + "," + r.game_mode + "," + r.control_scheme + "," + r.randomizer + "," + r.placement_system + "," +
-           truth(r.big_mode) + "," + truth(r.practice_mode) + "," + r.result() + "," + fixed(r.time_ms / 1000.0, 3) + "," +
-           std::to_string(r.pieces) + "," + std::to_string(r.lines) + "," + std::to_string(r.keys) + "," +
+           truth(r.big_mode) + "," + truth(r.practice_mode) + "," + r.result() + "," + fixed(r.time_ms / 1000.0, 3) +
+           "," + std::to_string(r.pieces) + "," + std::to_string(r.lines) + "," + std::to_string(r.keys) + "," +
            pieces_per_minute + "," + keys_per_piece + "," + truth(d.deep_drop) + "," + truth(d.column_clamp) + "," +
-           truth(d.hold) + "," + truth(d.double_hold) + "," + std::to_string(d.previews) + "," + truth(d.music_mode) + "," +
-           ORIENTATIONS[d.ars];
+           truth(d.hold) + "," + truth(d.double_hold) + "," + std::to_string(d.previews) + "," + truth(d.music_mode) +
+           "," + ORIENTATIONS[d.ars];
 }
 
 std::optional<Record> parse_record(const std::string& line) {
@@ -162,7 +162,8 @@ std::optional<Record> parse_record(const std::string& line) {
     }
     // The columns worked out from the others must agree with them, or the line was changed.
     const std::string written = record_line(r);
-    if (f.size() == COLUMNS ? written != line : written.compare(0, line.size() + 1, line + ",") != 0) return std::nullopt;
+    if (f.size() == COLUMNS ? written != line : written.compare(0, line.size() + 1, line + ",") != 0)
+        return std::nullopt;
     return r;
 }
 

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "rules/session.h"
 #include "persist/file_io.h"
 #include "persist/screenshot_file.h"
 #include "persist/settings_file.h"
+#include "rules/session.h"
 
 const char* const REPLAY_EXTENSION = ".replay";
 
@@ -31,7 +31,8 @@ constexpr size_t MAX_REPLAY_BYTES = size_t(16) << 20;
 
 std::string result_text(const GameResult& result) {
     char text[160];
-    std::snprintf(text, sizeof text, RESULT_WRITTEN, result.lines, result.pieces, result.keys, result.time_ms, result.field);
+    std::snprintf(text, sizeof text, RESULT_WRITTEN, result.lines, result.pieces, result.keys, result.time_ms,
+                  result.field);
     return text;
 }
 
@@ -55,7 +56,8 @@ public:
     std::string finish(int lines) const {
         if (version_ == 0) return "an empty file";
         if (replay_.recording.dealt.empty()) return "no pieces were dealt";
-        if (version_ >= 2 && part_ != Part::End) return "it ends at line " + std::to_string(lines) + " without its result";
+        if (version_ >= 2 && part_ != Part::End)
+            return "it ends at line " + std::to_string(lines) + " without its result";
         return "";
     }
     const Replay& replay() const { return replay_; }
@@ -175,7 +177,8 @@ ReplayRead read_replay(const std::string& path, const std::string& name) {
     std::fclose(file);
     if (text.size() > MAX_REPLAY_BYTES) return {std::nullopt, named + ": larger than any replay"};
     ReplayRead read = parse_replay(text);
-    if (!read.replay) read.error = named + ":" + (read.error.rfind("line ", 0) == 0 ? read.error.substr(5) : " " + read.error);
+    if (!read.replay)
+        read.error = named + ":" + (read.error.rfind("line ", 0) == 0 ? read.error.substr(5) : " " + read.error);
     return read;
 }
 

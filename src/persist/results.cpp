@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "rules/session.h"
 #include "persist/player_folder.h"
 #include "persist/replay_file.h"
 #include "persist/screenshot_file.h"
+#include "rules/session.h"
 
 bool KeptResult::belongs_to(const Session& session) const { return record && game_start == session.game.start_ticks; }
 

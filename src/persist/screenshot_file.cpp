@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "input/control_scheme.h"
-#include "rules/session.h"
 #include "options/options.h"
 #include "persist/file_io.h"
+#include "rules/session.h"
 
 namespace {
 
@@ -21,14 +21,15 @@ std::string screenshot_base_name(const Session& session, std::time_t now) {
     char date[32] = "";
     if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d", local);
     const GameModeKind& mode = game_mode_kind(session.settings.game_mode);
-    std::string name = std::string(date) + "_" + kind_of(control_schemes(), session.settings.control_scheme).name + "_" +
-                       mode.screenshot;
+    std::string name = std::string(date) + "_" + kind_of(control_schemes(), session.settings.control_scheme).name +
+                       "_" + mode.screenshot;
     if (session.settings.big_mode) name += "_BIG";
     if (!session.game.finished) return name;
 
     char result[32] = "";
     if (mode.result == Measure::Time) {
-        std::snprintf(result, sizeof result, "_%.3fs", uint32_t(session.game.end_ticks - session.game.start_ticks) / 1000.0);
+        std::snprintf(result, sizeof result, "_%.3fs",
+                      uint32_t(session.game.end_ticks - session.game.start_ticks) / 1000.0);
         // The name keeps one point only, the one before the extension.
         if (char* point = std::strchr(result, '.')) *point = '_';
     } else if (mode.result == Measure::Lines) {

@@ -40,7 +40,7 @@ const std::vector<const Option*>& stored_options() {
 
 // The key of binding entry i: letters, digits, then the punctuation and the two special keys.
 std::string binding_key(int entry) {
-    static const char* const OTHERS[] = {"KEY_SEMICOLON", "KEY_COMMA", "KEY_PERIOD",
+    static const char* const OTHERS[] = {"KEY_SEMICOLON", "KEY_COMMA",     "KEY_PERIOD",
                                          "KEY_SLASH",     "KEY_BACKSPACE", "KEY_SPACE"};
     const KeyCode logical = logical_key(entry);
     if (logical >= 'a' && logical <= 'z') return std::string("KEY_LETTER_") + char(logical - 'a' + 'A');

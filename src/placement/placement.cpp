@@ -16,12 +16,9 @@ void left_aligned(PieceMask& mask, int, Orientation) {
 // The column a player thinks of as the piece's middle; O has no middle and takes its left.
 void center_aligned(PieceMask& mask, int piece, Orientation orientation) {
     const bool upright = orientation == Orientation::Left || orientation == Orientation::Right;
-    if (piece == PIECE_O)
-        mask.axis_column = 0;
-    else if (piece == PIECE_I)
-        mask.axis_column = upright ? 0 : 1;
-    else
-        mask.axis_column = orientation == Orientation::Right ? 0 : 1;
+    if (piece == PIECE_O) mask.axis_column = 0;
+    else if (piece == PIECE_I) mask.axis_column = upright ? 0 : 1;
+    else mask.axis_column = orientation == Orientation::Right ? 0 : 1;
     mask.preview_offset = 1 - mask.axis_column;
 }
 
@@ -49,7 +46,8 @@ const char* const LOWEST = "Only considers cells in the lowest row of the piece"
 const std::vector<PlacementSystem>& placement_systems() {
     static const std::vector<PlacementSystem> systems = {
         {"Left-aligned", {LEFTMOST}, left_aligned},
-        {"Center-aligned", {"Dropping in a column places the \"center\" cell of the piece in that column"},
+        {"Center-aligned",
+         {"Dropping in a column places the \"center\" cell of the piece in that column"},
          center_aligned},
         {"Right-aligned", {RIGHTMOST}, right_aligned},
         {"Leftmost lowest", {LEFTMOST, LOWEST}, leftmost_lowest},

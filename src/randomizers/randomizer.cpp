@@ -13,6 +13,7 @@ std::unique_ptr<Randomizer> make() {
 }  // namespace
 
 const std::vector<RandomizerKind>& randomizer_kinds() {
+    // clang-format off
     static const std::vector<RandomizerKind> kinds = {
         {"Bag", {"Gives one of each piece before shuffling the piece \"bag\" again"}, false, make<BagRandomizer>},
         {"History (6 roll)", {"4-piece history, with 6 rolls - less likely to receive recent pieces"}, false,
@@ -24,5 +25,6 @@ const std::vector<RandomizerKind>& randomizer_kinds() {
           "* Disables hold piece"},
          true, make<BastetRandomizer>},
     };
+    // clang-format on
     return kinds;
 }

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "rules/session.h"
 #include "render/screen_view.h"
+#include "rules/session.h"
 
 // The tile of the cell sheets that pictures `cell`, or -1 for none. The ARS colours swap the
 // pictures of I, T, S and Z round.

@@ -100,14 +100,12 @@ ScreenView game_view(const Session& session, const KeyHeld& held, uint32_t now) 
     for (const StatisticPlace& place : STATISTICS) {
         HudText text = statistic(place.which, session, now);
         Text line{FontSize::Points12, text.color, layout::STATISTIC_X, place.y, std::move(text.text)};
-        if (running(place.which))
-            view.running.push_back(std::move(line));
-        else
-            still.push_back(std::move(line));
+        if (running(place.which)) view.running.push_back(std::move(line));
+        else still.push_back(std::move(line));
     }
     for (const SummaryLine& line : summary_lines(session))
-        still.push_back(Text{FontSize::Points8, line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise,
-                             line.line.text});
+        still.push_back(
+            Text{FontSize::Points8, line.line.color, layout::SUMMARY_X, layout::SUMMARY_Y + line.rise, line.line.text});
     still.push_back(Text{FontSize::Points12, WHITE, layout::VERSION_X, layout::VERSION_Y, VERSION_CAPTION});
     if (settings.rotation_guide) add_rotation_guide(still, session, scheme);
     if (!session.game.started)

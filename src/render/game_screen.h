@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "input/overlays.h"
-#include "rules/session.h"
 #include "render/screen_view.h"
+#include "rules/session.h"
 
 ScreenView game_view(const Session& session, const KeyHeld& held, uint32_t now);

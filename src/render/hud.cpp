@@ -42,7 +42,8 @@ HudText statistic(Statistic which, const Session& session, uint32_t now) {
     bool is_result = false;
     switch (which) {
         case Statistic::Time:
-            text = format("%10.3f", session.game.finished || session.game.started ? played_ms(session, now) / 1000.0 : 0);
+            text =
+                format("%10.3f", session.game.finished || session.game.started ? played_ms(session, now) / 1000.0 : 0);
             is_result = result == Measure::Time;
             break;
         case Statistic::Pieces: text = count(session.game.pieces); break;
@@ -56,7 +57,9 @@ HudText statistic(Statistic which, const Session& session, uint32_t now) {
             break;
         }
         case Statistic::Keys: text = count(session.game.keys); break;
-        case Statistic::Kpt: text = format("%10.2f", session.game.pieces == 0 ? 0 : double(session.game.keys) / session.game.pieces); break;
+        case Statistic::Kpt:
+            text = format("%10.2f", session.game.pieces == 0 ? 0 : double(session.game.keys) / session.game.pieces);
+            break;
     }
     if (!session.game.finished) return {text, WHITE};
     return {text, is_result ? RESULT_COLOR : FINISHED_COLOR};

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "rules/session.h"
 #include "render/screen_view.h"
+#include "rules/session.h"
 
 constexpr Colour WHITE = {255, 255, 255};
 constexpr Colour PRACTICE_COLOR = {0, 255, 255};

@@ -55,7 +55,9 @@ constexpr int guide_picture_height(int strips) {
     return strips * GUIDE_STRIP_HEIGHT + (strips - 1) * GUIDE_SLOT_HEIGHT;
 }
 // The bottom of the slot above a strip, counted from the bottom of the picture.
-constexpr int guide_slot_rise(int strip) { return GUIDE_STRIP_HEIGHT + strip * (GUIDE_STRIP_HEIGHT + GUIDE_SLOT_HEIGHT); }
+constexpr int guide_slot_rise(int strip) {
+    return GUIDE_STRIP_HEIGHT + strip * (GUIDE_STRIP_HEIGHT + GUIDE_SLOT_HEIGHT);
+}
 // The axis markers of a slot: four cells high, fewer where the active-piece display above it
 // leaves less room.
 constexpr int guide_markers(int slot_y) {

@@ -10,8 +10,8 @@ Presenter::Presenter() {
     if (display == nullptr) return;
     const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
     if (!names_extension(extensions, "GLX_MESA_copy_sub_buffer")) return;
-    copy_sub_buffer_ = reinterpret_cast<CopySubBuffer>(
-        glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
+    copy_sub_buffer_ =
+        reinterpret_cast<CopySubBuffer>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
 }
 
 void Presenter::show(const Box& changed) const {

@@ -14,9 +14,7 @@ bool operator==(const Colour& a, const Colour& b) { return std::tie(a.r, a.g, a.
 
 bool operator==(const Sprite& a, const Sprite& b) { return std::tie(a.x, a.y, a.tile) == std::tie(b.x, b.y, b.tile); }
 
-bool operator==(const SpriteLayer& a, const SpriteLayer& b) {
-    return a.picture == b.picture && a.sprites == b.sprites;
-}
+bool operator==(const SpriteLayer& a, const SpriteLayer& b) { return a.picture == b.picture && a.sprites == b.sprites; }
 
 bool operator==(const Text& a, const Text& b) {
     return std::tie(a.font, a.colour, a.x, a.y, a.text) == std::tie(b.font, b.colour, b.x, b.y, b.text);

@@ -38,13 +38,15 @@ double value(const Record& record) { return by_time(record) ? record.time_ms / 1
 std::string describe(const RecordKind& kind) {
     const Difficulty& d = kind.difficulty;
     const Difficulty usual = difficulty_of(Settings());
-    std::string text = kind.game_mode + ", " + kind.control_scheme + ", " + kind.randomizer + ", " + kind.placement_system;
+    std::string text =
+        kind.game_mode + ", " + kind.control_scheme + ", " + kind.randomizer + ", " + kind.placement_system;
     if (kind.big_mode) text += ", big";
     if (d.deep_drop != usual.deep_drop) text += d.deep_drop ? ", deep drop" : ", no deep drop";
     if (d.column_clamp != usual.column_clamp) text += d.column_clamp ? ", column clamping" : ", no column clamping";
     if (!d.hold) text += ", no hold";
     else if (d.double_hold != usual.double_hold) text += d.double_hold ? ", double hold" : ", single hold";
-    if (d.previews != usual.previews) text += ", " + std::to_string(d.previews) + (d.previews == 1 ? " preview" : " previews");
+    if (d.previews != usual.previews)
+        text += ", " + std::to_string(d.previews) + (d.previews == 1 ? " preview" : " previews");
     if (d.music_mode) text += ", music mode";
     if (d.ars != usual.ars) text += d.ars ? ", ARS" : ", SRS";
     return text;
@@ -136,7 +138,8 @@ std::string records_report(const std::vector<Record>& records) {
     const std::vector<Record> last(most.games.end() - long(shown), most.games.end());
     text += "\nMost played: " + describe(most.kind) + ", " + std::to_string(most.games.size()) +
             (most.games.size() == 1 ? " game. The last:\n" : " games. The last " + std::to_string(shown) + ":\n");
-    for (const Record& game : last) text += "  " + game.date + "  " + with_unit(game) + (game.practice_mode ? " (practice)\n" : "\n");
+    for (const Record& game : last)
+        text += "  " + game.date + "  " + with_unit(game) + (game.practice_mode ? " (practice)\n" : "\n");
     if (shown >= 2) {
         const double trend = trend_per_game(last);
         const bool timed = by_time(most.games[0]);
@@ -164,7 +167,8 @@ std::string records_chart(const std::vector<Record>& records) {
     };
     const auto dot = [&](double x, double y, bool practice) {
         // Practice games in another colour: their results may have been helped by undo.
-        return "<circle cx=\"" + n(x) + "\" cy=\"" + n(y) + "\" r=\"3\" fill=\"" + (practice ? "#0080ff" : "#40ffc0") + "\"/>\n";
+        return "<circle cx=\"" + n(x) + "\" cy=\"" + n(y) + "\" r=\"3\" fill=\"" + (practice ? "#0080ff" : "#40ffc0") +
+               "\"/>\n";
     };
     std::string svg = std::string(CHART_START) + "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(width) +
                       "\" height=\"" + n(height) + "\" viewBox=\"0 0 " + n(width) + " " + n(height) +
@@ -204,8 +208,8 @@ std::string records_chart(const std::vector<Record>& records) {
     for (const Record& game : games)
         if (!game.practice_mode && (!best || better(game, *best))) best = &game;
     if (best) {
-        svg += "<line x1=\"" + n(left) + "\" y1=\"" + n(y_of(value(*best))) + "\" x2=\"" + n(width - right) + "\" y2=\"" +
-               n(y_of(value(*best))) + "\" stroke=\"#ffc000\" stroke-dasharray=\"4 4\"/>\n";
+        svg += "<line x1=\"" + n(left) + "\" y1=\"" + n(y_of(value(*best))) + "\" x2=\"" + n(width - right) +
+               "\" y2=\"" + n(y_of(value(*best))) + "\" stroke=\"#ffc000\" stroke-dasharray=\"4 4\"/>\n";
         svg += text_at(width - right, y_of(value(*best)) - 4, "best " + with_unit(*best), "end");
     }
 
@@ -219,7 +223,8 @@ std::string records_chart(const std::vector<Record>& records) {
     std::vector<Point> points;
     for (const Record& game : games) {
         const double x = x_of(game);
-        if (points.empty() || (games.size() <= size_t(plot_width) ? true : std::floor(x) != std::floor(points.back().x)))
+        if (points.empty() ||
+            (games.size() <= size_t(plot_width) ? true : std::floor(x) != std::floor(points.back().x)))
             points.push_back({x});
         Point& point = points.back();
         point.total += value(game);

@@ -19,10 +19,8 @@ void paint_well(Canvas& canvas, int cell) {
     const Rect field = screen_rect(FIELD_X, FIELD_Y, FIELD_W, FIELD_H);
     canvas.fill_rounded(inset(field, -7), 6, look::ACCENT, 0.05);
     canvas.fill(field, look::WELL);
-    for (int x = field.x + cell; x < field.x + field.w; x += cell)
-        canvas.fill({x, field.y, 1, field.h}, look::GRID);
-    for (int y = field.y + cell; y < field.y + field.h; y += cell)
-        canvas.fill({field.x, y, field.w, 1}, look::GRID);
+    for (int x = field.x + cell; x < field.x + field.w; x += cell) canvas.fill({x, field.y, 1, field.h}, look::GRID);
+    for (int y = field.y + cell; y < field.y + field.h; y += cell) canvas.fill({field.x, y, field.w, 1}, look::GRID);
     canvas.frame(inset(field, -2), 2, look::FRAME);
     canvas.frame(inset(field, -3), 1, look::ACCENT, 0.35);
 }
@@ -60,17 +58,15 @@ void paint_statistics(Canvas& canvas, Typeface& type) {
         int y;
         const char* caption;
     };
-    const Stat stats[] = {{layout::TIMER_Y, "TIME"}, {layout::PIECES_Y, "PIECES"},
-                          {layout::LINES_Y, "LINES"}, {layout::TPM_Y, "PIECES/MIN"},
-                          {layout::KEYS_Y, "KEYS"}, {layout::KPT_Y, "KEYS/PIECE"}};
+    const Stat stats[] = {{layout::TIMER_Y, "TIME"},     {layout::PIECES_Y, "PIECES"}, {layout::LINES_Y, "LINES"},
+                          {layout::TPM_Y, "PIECES/MIN"}, {layout::KEYS_Y, "KEYS"},     {layout::KPT_Y, "KEYS/PIECE"}};
     paint_panel(canvas, screen_rect(116, 38, 88, 244));
     const int value_height = type.line_height(STAT_FONT);
     const int caption_height = type.line_height(CAPTION_FONT);
     for (const Stat& stat : stats) {
         const int value_top = SCREEN_HEIGHT - stat.y - value_height;
         // Descenders of the caption (the slash) must stay clear of the value below it.
-        type.draw(canvas, CAPTION_FONT, STAT_X - 3, value_top - caption_height - 1, stat.caption,
-                  look::CAPTION);
+        type.draw(canvas, CAPTION_FONT, STAT_X - 3, value_top - caption_height - 1, stat.caption, look::CAPTION);
         if (stat.y != layout::KPT_Y) canvas.fill({122, SCREEN_HEIGHT - stat.y + 4, 76, 1}, look::PANEL_EDGE, 0.6);
     }
 }

@@ -9,15 +9,12 @@ Rgb lighten(Rgb c, double amount) {
 
 Rgb darken(Rgb c, double factor) { return {c.r * factor, c.g * factor, c.b * factor}; }
 
-Rgb mix(Rgb a, Rgb b, double t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
+Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 
 Rect inset(Rect r, int by) { return {r.x + by, r.y + by, r.w - 2 * by, r.h - 2 * by}; }
 
 Canvas::Canvas(int width, int height, bool keeps_alpha)
-    : width_(width), height_(height), keeps_alpha_(keeps_alpha),
-      rgba_(size_t(width) * size_t(height) * 4, 0.0) {
+    : width_(width), height_(height), keeps_alpha_(keeps_alpha), rgba_(size_t(width) * size_t(height) * 4, 0.0) {
     // An opaque picture starts black and fully covered, so that blending onto it stays opaque.
     if (!keeps_alpha_) {
         for (size_t i = 3; i < rgba_.size(); i += 4) rgba_[i] = 1.0;
@@ -41,9 +38,7 @@ Rgb Canvas::color_at(int x, int y) const {
     return {p[0], p[1], p[2]};
 }
 
-double Canvas::alpha_at(int x, int y) const {
-    return rgba_[(size_t(y) * size_t(width_) + size_t(x)) * 4 + 3];
-}
+double Canvas::alpha_at(int x, int y) const { return rgba_[(size_t(y) * size_t(width_) + size_t(x)) * 4 + 3]; }
 
 void Canvas::fill(Rect r, Rgb c, double alpha) {
     for (int y = r.y; y < r.y + r.h; ++y)
@@ -75,8 +70,7 @@ double Canvas::coverage_rounded(Rect r, double radius, int x, int y) const {
             const double cy = std::clamp(py, r.y + radius, r.y + r.h - radius);
             const double dx = px - cx;
             const double dy = py - cy;
-            if (px >= r.x && px <= r.x + r.w && py >= r.y && py <= r.y + r.h &&
-                dx * dx + dy * dy <= radius * radius)
+            if (px >= r.x && px <= r.x + r.w && py >= r.y && py <= r.y + r.h && dx * dx + dy * dy <= radius * radius)
                 ++inside;
         }
     }
@@ -85,16 +79,15 @@ double Canvas::coverage_rounded(Rect r, double radius, int x, int y) const {
 
 void Canvas::fill_rounded(Rect r, double radius, Rgb c, double alpha) {
     for (int y = r.y; y < r.y + r.h; ++y)
-        for (int x = r.x; x < r.x + r.w; ++x)
-            blend(x, y, c, alpha * coverage_rounded(r, radius, x, y));
+        for (int x = r.x; x < r.x + r.w; ++x) blend(x, y, c, alpha * coverage_rounded(r, radius, x, y));
 }
 
 void Canvas::frame_rounded(Rect r, double radius, Rgb c, double alpha) {
     const Rect inner = inset(r, 1);
     for (int y = r.y; y < r.y + r.h; ++y) {
         for (int x = r.x; x < r.x + r.w; ++x) {
-            const double ring = coverage_rounded(r, radius, x, y) -
-                                coverage_rounded(inner, std::max(0.0, radius - 1), x, y);
+            const double ring =
+                coverage_rounded(r, radius, x, y) - coverage_rounded(inner, std::max(0.0, radius - 1), x, y);
             blend(x, y, c, alpha * std::max(0.0, ring));
         }
     }

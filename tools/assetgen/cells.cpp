@@ -44,8 +44,7 @@ Canvas window_icon(int size) {
     // A T piece about to drop into the one gap of a nearly full bottom row.
     const int t_type = 2;
     const int t_cells[4][2] = {{1, 0}, {2, 0}, {3, 0}, {2, 1}};
-    for (const auto& c : t_cells)
-        paint_tile(icon, c[0] * cell, c[1] * cell, cell, piece_color(t_type));
+    for (const auto& c : t_cells) paint_tile(icon, c[0] * cell, c[1] * cell, cell, piece_color(t_type));
     const int row_types[4] = {0, 5, -1, 6};
     for (int col = 0; col < 4; ++col)
         if (row_types[col] >= 0) paint_tile(icon, col * cell, 3 * cell, cell, piece_color(row_types[col]));

@@ -32,8 +32,7 @@ void paint_title(Canvas& canvas, Typeface& type, int size, int center_x, int y, 
     }
 }
 
-Rect paint_piece(Canvas& canvas, int piece_type, int quarter_turns, int x, int y, int cell,
-                 double alpha) {
+Rect paint_piece(Canvas& canvas, int piece_type, int quarter_turns, int x, int y, int cell, double alpha) {
     int cells[4][2];
     for (int i = 0; i < 4; ++i) {
         int col = SHAPES[piece_type][i][0];

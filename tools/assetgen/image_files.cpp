@@ -15,9 +15,7 @@ struct PngWriter {
     ~PngWriter() { png_destroy_write_struct(&png, &info); }
 };
 
-void fail(const std::filesystem::path& path) {
-    throw std::runtime_error("cannot write " + path.string());
-}
+void fail(const std::filesystem::path& path) { throw std::runtime_error("cannot write " + path.string()); }
 
 void put16(std::ofstream& out, unsigned value) {
     out.put(char(value & 0xFF));
@@ -35,8 +33,7 @@ void write_png(const std::filesystem::path& path, const Canvas& canvas) {
     const std::vector<uint8_t> bytes = canvas.to_bytes();
     const size_t stride = size_t(canvas.width()) * (canvas.keeps_alpha() ? 4 : 3);
     std::vector<png_bytep> rows;
-    for (int y = 0; y < canvas.height(); ++y)
-        rows.push_back(const_cast<png_bytep>(bytes.data() + size_t(y) * stride));
+    for (int y = 0; y < canvas.height(); ++y) rows.push_back(const_cast<png_bytep>(bytes.data() + size_t(y) * stride));
 
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) fail(path);
@@ -49,8 +46,8 @@ void write_png(const std::filesystem::path& path, const Canvas& canvas) {
     }
     png_init_io(w.png, file);
     png_set_IHDR(w.png, w.info, png_uint_32(canvas.width()), png_uint_32(canvas.height()), 8,
-                 canvas.keeps_alpha() ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 canvas.keeps_alpha() ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(w.png, w.info);
     png_write_image(w.png, rows.data());
     png_write_end(w.png, nullptr);

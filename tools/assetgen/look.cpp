@@ -5,13 +5,13 @@
 
 namespace {
 constexpr Rgb PIECE_COLORS[7] = {
-    {40, 206, 232},   // I
-    {248, 214, 52},   // O
-    {172, 78, 214},   // T
-    {244, 124, 28},   // L
-    {52, 104, 232},   // J
-    {82, 204, 76},    // S
-    {232, 58, 66},    // Z
+    {40, 206, 232},  // I
+    {248, 214, 52},  // O
+    {172, 78, 214},  // T
+    {244, 124, 28},  // L
+    {52, 104, 232},  // J
+    {82, 204, 76},   // S
+    {232, 58, 66},   // Z
 };
 constexpr int SHEET_ORDER[7] = {0, 1, 5, 6, 4, 3, 2};
 }  // namespace
@@ -44,8 +44,7 @@ void paint_tile(Canvas& canvas, int x, int y, int size, Rgb base, double alpha) 
                 const double t = double(i + j) / (2.0 * size);
                 c = mix(lighten(base, 0.18), darken(base, 0.86), t);
                 const double glint_x = i - (bevel + 1.5), glint_y = j - (bevel + 1.5);
-                const double glint = std::exp(-(glint_x * glint_x + glint_y * glint_y) /
-                                              (0.02 * size * size));
+                const double glint = std::exp(-(glint_x * glint_x + glint_y * glint_y) / (0.02 * size * size));
                 c = mix(c, lighten(base, 0.7), 0.55 * glint);
             }
             canvas.blend(x + i, y + j, c, alpha);
@@ -53,9 +52,7 @@ void paint_tile(Canvas& canvas, int x, int y, int size, Rgb base, double alpha) 
     }
 }
 
-Rect screen_rect(int x, int y, int w, int h, int canvas_height) {
-    return {x, canvas_height - y - h, w, h};
-}
+Rect screen_rect(int x, int y, int w, int h, int canvas_height) { return {x, canvas_height - y - h, w, h}; }
 
 void paint_background(Canvas& canvas) {
     const int w = canvas.width();

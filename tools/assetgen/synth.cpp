@@ -14,8 +14,7 @@ int sample_index(double seconds) { return int(std::lround(seconds * SAMPLE_RATE)
 
 Wave::Wave(double seconds) : samples_(size_t(sample_index(seconds)), 0.0) {}
 
-void Wave::add_note(double start, double length, double frequency, double amplitude,
-                    const Timbre& timbre) {
+void Wave::add_note(double start, double length, double frequency, double amplitude, const Timbre& timbre) {
     const int first = sample_index(start);
     const int count = std::min(sample_index(length), int(samples_.size()) - first);
     // A note cut off while still loud sounds chopped; let it fade over its last stretch.

@@ -26,8 +26,7 @@ public:
     const std::vector<double>& samples() const { return samples_; }
 
     // A note from start for length seconds; it ends with a short fade so nothing clicks.
-    void add_note(double start, double length, double frequency, double amplitude,
-                  const Timbre& timbre);
+    void add_note(double start, double length, double frequency, double amplitude, const Timbre& timbre);
     // A sine gliding exponentially from one frequency to another, with a smooth hump envelope.
     void add_glide(double start, double length, double from_hz, double to_hz, double amplitude);
     // A burst of smoothed noise; smoothing 0..1, higher is darker.

@@ -20,8 +20,7 @@ TTF_Font* Typeface::font(int size) {
     return opened;
 }
 
-void Typeface::draw(Canvas& canvas, int size, int x, int y, const std::string& text, Rgb color,
-                    double alpha) {
+void Typeface::draw(Canvas& canvas, int size, int x, int y, const std::string& text, Rgb color, double alpha) {
     if (text.empty()) return;
     SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font(size), text.c_str(), {255, 255, 255, 0});
     if (!glyphs) throw std::runtime_error("cannot render text " + text);
@@ -29,8 +28,8 @@ void Typeface::draw(Canvas& canvas, int size, int x, int y, const std::string& t
     SDL_LockSurface(glyphs);
     const SDL_PixelFormat* format = glyphs->format;
     for (int row = 0; row < glyphs->h; ++row) {
-        const auto* line = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(glyphs->pixels) +
-                                                           row * glyphs->pitch);
+        const auto* line =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(glyphs->pixels) + row * glyphs->pitch);
         for (int col = 0; col < glyphs->w; ++col) {
             const Uint32 coverage = (line[col] & format->Amask) >> format->Ashift;
             if (coverage) canvas.blend(x + col, y + row, color, alpha * coverage / 255.0);
@@ -40,8 +39,8 @@ void Typeface::draw(Canvas& canvas, int size, int x, int y, const std::string& t
     SDL_FreeSurface(glyphs);
 }
 
-void Typeface::draw_centered(Canvas& canvas, int size, int center_x, int y,
-                             const std::string& text, Rgb color, double alpha) {
+void Typeface::draw_centered(Canvas& canvas, int size, int center_x, int y, const std::string& text, Rgb color,
+                             double alpha) {
     draw(canvas, size, center_x - width(size, text) / 2, y, text, color, alpha);
 }
 

@@ -2,10 +2,10 @@
 // anti-aliased lines of text into a Canvas in a colour of the caller's choice.
 #pragma once
 
+#include <SDL_ttf.h>
+
 #include <map>
 #include <string>
-
-#include <SDL_ttf.h>
 
 #include "canvas.h"
 
@@ -17,10 +17,9 @@ public:
     Typeface& operator=(const Typeface&) = delete;
 
     // (x, y) is the top-left corner of the line box; text is UTF-8.
-    void draw(Canvas& canvas, int size, int x, int y, const std::string& text, Rgb color,
-              double alpha = 1.0);
-    void draw_centered(Canvas& canvas, int size, int center_x, int y, const std::string& text,
-                       Rgb color, double alpha = 1.0);
+    void draw(Canvas& canvas, int size, int x, int y, const std::string& text, Rgb color, double alpha = 1.0);
+    void draw_centered(Canvas& canvas, int size, int center_x, int y, const std::string& text, Rgb color,
+                       double alpha = 1.0);
     int width(int size, const std::string& text);
     int line_height(int size);
     // Distance from the top of the line box to the baseline.

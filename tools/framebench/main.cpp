@@ -5,6 +5,7 @@
 // then be checked pixel for pixel against an earlier build with cmp.
 // Usage: tapfall_framebench [frames] [asset directory]
 //        tapfall_framebench --save FOLDER [asset directory]
+#include <SDL.h>
 #include <SDL_opengl.h>
 #include <time.h>
 #include <unistd.h>
@@ -20,18 +21,16 @@
 #include <string>
 #include <vector>
 
-#include <SDL.h>
-
 #include "app/fatal.h"
 #include "app/screenshot.h"
 #include "app/startup.h"
 #include "input/control_scheme.h"
 #include "model/clock.h"
-#include "rules/session.h"
 #include "model/random_source.h"
 #include "render/game_screen.h"
 #include "render/menu_screens.h"
 #include "render/screen.h"
+#include "rules/session.h"
 
 namespace {
 
@@ -58,7 +57,8 @@ void build_heaviest_screen(Session& session) {
 void render(const Session& session, Screen& screen) {
     int size = 0;
     const Uint8* keyboard = SDL_GetKeyState(&size);
-    screen.draw(game_view(session, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now()));
+    screen.draw(game_view(
+        session, [&](KeyCode key) { return key_held(session, key, keyboard, size); }, ticks_now()));
     screen.show();
 }
 
@@ -96,8 +96,7 @@ void run(int frames, Clock::time_point entered) {
 
     render(state, screen);
     glFinish();
-    const double to_first_frame_ms =
-        std::chrono::duration<double, std::milli>(Clock::now() - entered).count();
+    const double to_first_frame_ms = std::chrono::duration<double, std::milli>(Clock::now() - entered).count();
     const double since_exec_ms = (boot_seconds_now() - process_start_seconds()) * 1000;
 
     // glFinish makes each sample the whole cost of its frame, not just the queueing of it. In
@@ -120,8 +119,8 @@ void run(int frames, Clock::time_point entered) {
         std::printf("%s p99: %.0f us\n", pass, percentile(micros, 0.99));
     }
     std::printf("frames: %d per pass\n", frames);
-    std::printf("first frame shown: %.1f ms after main, %.0f ms after exec (10 ms resolution)\n",
-                to_first_frame_ms, since_exec_ms);
+    std::printf("first frame shown: %.1f ms after main, %.0f ms after exec (10 ms resolution)\n", to_first_frame_ms,
+                since_exec_ms);
 }
 
 void save_frame(const std::string& path) { std::ofstream(path, std::ios::binary) << back_buffer_bmp(); }
@@ -136,7 +135,8 @@ void save_screens(const std::string& folder) {
         for (const uint32_t earlier : {100u, 0u}) {
             session.game.start_ticks -= earlier;
             session.game.countdown_ticks -= earlier;
-            screen.draw(game_view(session, [held](KeyCode key) { return key == held; }, ticks_now()));
+            screen.draw(game_view(
+                session, [held](KeyCode key) { return key == held; }, ticks_now()));
             session.game.start_ticks += earlier;
             session.game.countdown_ticks += earlier;
         }
