@@ -12,6 +12,7 @@
 #include "rules/actions.h"
 #include "options/options.h"
 #include "persist/replay_file.h"
+#include "persist/settings_file.h"
 #include "randomizers/randomizer.h"
 #include "support/seams.h"
 
@@ -40,14 +41,17 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         run_game_loop(session, {input, [](Session&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
     };
     std::mt19937 random{7};
-    set_random_source([&random] { return int(random() & 0x7fffffff); });
+    const RandomFrom seam([&random] { return int(random() & 0x7fffffff); });
     int finished = 0, forty_lines_finished = 0, refused = 0;
-    for (int combination = 0; combination < 75; ++combination) {
+    const size_t schemes = control_schemes().size(), randomizers = randomizer_kinds().size();
+    for (size_t combination = 0; combination < schemes * randomizers * placement_systems().size(); ++combination) {
         Session live;
         Settings& settings = live.settings;
-        settings.control_scheme = combination % 3;
-        settings.randomizer = combination / 3 % 5;
-        settings.placement_system = combination / 15;
+        const std::string scheme = control_schemes()[combination % schemes].name;
+        const std::string randomizer = randomizer_kinds()[combination / schemes % randomizers].name;
+        process_line("InputType=" + scheme, settings);
+        process_line("Randomizer=" + randomizer, settings);
+        process_line(std::string("PieceMaskType=") + placement_systems()[combination / schemes / randomizers].name, settings);
         settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
         settings.practice_mode = combination % 4 < 2;
         settings.big_mode = combination % 7 == 0;
@@ -56,8 +60,8 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         live.reset();
         // A key in about every third frame, and some after the end, which still drop pieces. I
         // pieces set upright in every column in turn finish a 40-lines game.
-        const bool stands_up = settings.randomizer == find_kind(randomizer_kinds(), "I-Cheat");
-        const std::string upright = settings.control_scheme == 0 ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
+        const bool stands_up = randomizer == "I-Cheat";
+        const std::string upright = scheme == "10-Key" ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
         size_t next_upright = 0;
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
@@ -90,7 +94,6 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         finished += live.game.finished;
         forty_lines_finished += live.game.finished && settings.game_mode == GameMode::FortyLines;
     }
-    set_random_source(nullptr);
     // The games must have been what this test says they were.
     EXPECT_GT(finished, 40);
     EXPECT_GT(forty_lines_finished, 3);
@@ -102,7 +105,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
 TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
     FakeClock clock{5000};
     Session live;
-    live.settings.randomizer = find_kind(randomizer_kinds(), "I-Cheat");
+    process_line("Randomizer=I-Cheat", live.settings);
     live.reset();
     start_play(live, clock.now);
     const std::string round = "wawswdwfwgwhwjwkwlw;";

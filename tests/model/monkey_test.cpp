@@ -7,7 +7,8 @@
 #include <random>
 
 #include "input/control_scheme.h"
-#include "model/random_source.h"
+#include "persist/settings_file.h"
+#include "support/seams.h"
 
 namespace {
 
@@ -28,9 +29,9 @@ bool sound(const Session& session) {
 
 TEST(Monkey, RandomKeysKeepEveryGameSound) {
     std::mt19937 generator(20240611);
-    const auto below = [&generator](int n) { return int(generator() % unsigned(n)); };
+    const auto below = [&generator](size_t n) { return int(generator() % n); };
     // The randomizers draw from the monkey's generator, so that a failure replays.
-    set_random_source([&generator] { return int(generator() & INT_MAX); });
+    const RandomFrom random([&generator] { return int(generator() & INT_MAX); });
     long pieces = 0, finishes = 0;
     for (int round = 0; round < 250; ++round) {
         Session session;
@@ -42,9 +43,9 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
         settings.music_mode = below(10) == 0;
         settings.game_mode = GameMode(below(GAME_MODES));
         settings.piece_previews = below(MAX_PIECE_PREVIEWS + 1);
-        settings.randomizer = below(5);
-        settings.control_scheme = below(3);
-        settings.placement_system = below(5);
+        process_line(std::string("Randomizer=") + randomizer_kinds()[below(randomizer_kinds().size())].name, settings);
+        process_line(std::string("InputType=") + control_schemes()[below(control_schemes().size())].name, settings);
+        process_line(std::string("PieceMaskType=") + placement_systems()[below(placement_systems().size())].name, settings);
         if (below(4) == 0) settings.key_bindings.keys[below(KEY_BINDINGS)] = INT_MIN;
         // A late game starts a few lines short of forty, so that random play reaches the finish.
         const int start_lines = below(3) == 0 ? 36 : 0;
@@ -66,7 +67,6 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
             session.events.clear();
         }
     }
-    set_random_source(nullptr);
     // The monkey must have been everywhere, not stuck in front of a full field.
     EXPECT_GT(pieces, 5000);
     EXPECT_GT(finishes, 1);
