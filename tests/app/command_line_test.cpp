@@ -46,10 +46,18 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
     EXPECT_EQ("/d.replay", parse_command_line({"--replay", "/d.replay"}).replay);
     EXPECT_EQ("/-d.replay", parse_command_line({"--replay=/-d.replay"}).replay);
     EXPECT_EQ((std::vector<std::string>{"/-e.replay"}), parse_command_line({"--keys", "--", "/-e.replay"}).replays);
-    for (const std::vector<std::string>& wrong :
-         {std::vector<std::string>{"--replay"}, {"--replay", "a", "b"}, {"--chart", "c.svg"}, {"--records", "--chart"},
-          {"--records", "--chart", "a", "--chart", "b"}, {"--keys", "--records"}, {"--help", "--version"}, {"-x"}, {"play"},
-          {"--replay="}, {"--keys", "-e.replay"}, {"--", "--help"}})
+    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--replay"},
+                                                  {"--replay", "a", "b"},
+                                                  {"--chart", "c.svg"},
+                                                  {"--records", "--chart"},
+                                                  {"--records", "--chart", "a", "--chart", "b"},
+                                                  {"--keys", "--records"},
+                                                  {"--help", "--version"},
+                                                  {"-x"},
+                                                  {"play"},
+                                                  {"--replay="},
+                                                  {"--keys", "-e.replay"},
+                                                  {"--", "--help"}})
         EXPECT_NE("", parse_command_line(wrong).error) << wrong[0];
     EXPECT_EQ("cannot follow '-x' here (try --help)", parse_command_line({"-x"}).error);
     EXPECT_EQ("'--records' takes no value", parse_command_line({"--records=yes"}).error);
@@ -67,8 +75,10 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
     const TempDir dir;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
-    EXPECT_EQ(0u, run({"--version"}).out.find(std::string("tapfall ") + TAPFALL_VERSION + "\nCopyright (C) 2026 The Tapfall "
-                                                                                         "developers\nLicense GPLv3+: "));
+    EXPECT_EQ(0u, run({"--version"})
+                      .out.find(std::string("tapfall ") + TAPFALL_VERSION +
+                                "\nCopyright (C) 2026 The Tapfall "
+                                "developers\nLicense GPLv3+: "));
     EXPECT_EQ(0u, run({"--help"}).out.find("Usage: tapfall\n"));
     EXPECT_EQ("No finished games are recorded yet.\n", run({"--records", "--chart", "chart.svg"}).out);
     EXPECT_EQ(0u, dir.read("chart.svg").find(CHART_START));
@@ -84,8 +94,10 @@ TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
     EXPECT_EQ(RECORDS_HEADER, dir.read("TapFall-records.csv"));
     EXPECT_EQ("<svg> of my own", dir.read("notes.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere.svg")));
-    EXPECT_EQ("tapfall: " + dir.file("notes.txt") + " is there already, and not written by this program: it is left as "
-              "it is\n", run({"--records", "--chart", "notes.txt"}).err);
+    EXPECT_EQ("tapfall: " + dir.file("notes.txt") +
+                  " is there already, and not written by this program: it is left as "
+                  "it is\n",
+              run({"--records", "--chart", "notes.txt"}).err);
     const std::string chart = dir.read("chart.svg");
     {
         FileSizeLimit full_disk(10);

@@ -33,14 +33,23 @@ TEST_F(Assets, ASecondRunWritesTheSameBytesAndTheFontUnchanged) {
 
 // The texture loader takes RGB or RGBA pictures, nothing else; the icon is a 24-bit BMP.
 TEST_F(Assets, PicturesHaveTheirSizesAndDepths) {
-    const struct { std::string file; int width, height, bytes; } pictures[] = {
-        {"cellsheet.png", 7 * layout::CELL, layout::CELL, 3}, {"backdrop.png", 640, 480, 3},
-        {"cellsheetbig.png", 7 * layout::BIG_CELL, layout::BIG_CELL, 3}, {"backdropbig.png", 640, 480, 3},
-        {"menuscreen.png", 640, 480, 3}, {"optionsscreen.png", 640, 480, 3}, {"creditsscreen.png", 640, 480, 3},
-        {"icon32.bmp", 32, 32, 3},
-        {"columnhighlight.png", layout::CELL, layout::FIELD_HEIGHT, 4}, {"cellhighlight.png", 20, 20, 4},
-        {"guide10keys.png", 80, 220, 4}, {"guide40keys.png", 80, 320, 4}, {"icon32.png", 32, 32, 3},
-        {"icon128.png", 128, 128, 3}};
+    const struct {
+        std::string file;
+        int width, height, bytes;
+    } pictures[] = {{"cellsheet.png", 7 * layout::CELL, layout::CELL, 3},
+                    {"backdrop.png", 640, 480, 3},
+                    {"cellsheetbig.png", 7 * layout::BIG_CELL, layout::BIG_CELL, 3},
+                    {"backdropbig.png", 640, 480, 3},
+                    {"menuscreen.png", 640, 480, 3},
+                    {"optionsscreen.png", 640, 480, 3},
+                    {"creditsscreen.png", 640, 480, 3},
+                    {"icon32.bmp", 32, 32, 3},
+                    {"columnhighlight.png", layout::CELL, layout::FIELD_HEIGHT, 4},
+                    {"cellhighlight.png", 20, 20, 4},
+                    {"guide10keys.png", 80, 220, 4},
+                    {"guide40keys.png", 80, 320, 4},
+                    {"icon32.png", 32, 32, 3},
+                    {"icon128.png", 128, 128, 3}};
     for (const auto& picture : pictures) {
         SDL_Surface* surface = IMG_Load((fresh / "img" / picture.file).c_str());
         ASSERT_TRUE(surface) << picture.file;

@@ -1,9 +1,3 @@
-#include <unistd.h>
-
-#include <cstdlib>
-#include <iterator>
-#include <string>
-
 #include "e2e/harness.h"
 
 using Package = GameTest;
@@ -16,23 +10,29 @@ using Package = GameTest;
 // folder can be written, saving says so on standard error.
 TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
     if (!installed_game().empty()) GTEST_SKIP() << "unpacks the package that tools/build-deb made";
-    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home", game = root / "usr/lib/tapfall";
+    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home",
+                   game = root / "usr/lib/tapfall";
     const std::string font = "/usr/share/fonts/truetype/dejavu/", deb = TAPFALL_SOURCE_DIR "/build-deb/tapfall_*.deb";
-    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font + " home root-home && cp " +
-                              font + "DejaVuSansMono-Bold.ttf root" + font + " && echo GameMode=Endless > " + game.string() +
-                              "/TapFall.ini && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)").c_str()))
+    ASSERT_EQ(
+        0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font +
+                        " home root-home && cp " + font + "DejaVuSansMono-Bold.ttf root" + font +
+                        " && echo GameMode=Endless > " + game.string() +
+                        "/TapFall.ini && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)")
+                           .c_str()))
         << "no " << deb << ": tools/build-deb makes it";
     Environment player = {{"PATH", (root / "usr/games").string() + ":" + std::getenv("PATH")},
-                          {"HOME", home.string()}, {"XDG_DATA_HOME", std::nullopt}};
-    // Enter on the game mode when asked to change it, then on "Save Settings", two lines up.
+                          {"HOME", home.string()},
+                          {"XDG_DATA_HOME", std::nullopt}};
+    // Enter on the game mode when asked to change it, then on "Save Settings".
     const auto save = [&](const fs::path& settings, bool change) {
         std::string saved;
         if (!wait_for_menu(0)) return saved;
         fs::remove(settings);
         type({"Down", "Return"});
         if (change) type({"Return"});
-        type({"Up", "Up", "Return"});
-        eventually([&] { return (saved = read_file(settings)).find("\nKEY_SPACE=32\n") != std::string::npos; });
+        type(downs("Game Mode", "Save Settings"));
+        type({"Return"});
+        eventually([&] { return (saved = read_text(settings)).find("\nKEY_SPACE=32\n") != std::string::npos; });
         type({"Escape", "Escape"});
         EXPECT_EQ(wait_for_exit(), 0) << error_output();
         return saved;
@@ -48,7 +48,7 @@ TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
     player["HOME"] = (top / "root-home").string();
     start("tapfall", player);
     EXPECT_EQ(saved, save(top / "root-home/.local/share/tapfall/TapFall.ini", true));
-    EXPECT_EQ("GameMode=Endless\n", read_file(game / "TapFall.ini"));
+    EXPECT_EQ("GameMode=Endless\n", read_text(game / "TapFall.ini"));
     EXPECT_EQ(5, std::distance(fs::directory_iterator(game), fs::directory_iterator()));
     fs::remove(folder / "TapFall.ini");
     start();
@@ -62,10 +62,13 @@ TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
     if (geteuid() == 0) {  // the user nobody's home, /nonexistent, cannot be made
         start("tapfall", {{"PATH", player["PATH"]}, {"HOME", std::nullopt}, {"XDG_DATA_HOME", std::nullopt}});
         ASSERT_TRUE(wait_for_menu(0));
-        type({"Down", "Return", "Up", "Up", "Return"});
+        type({"Down", "Return"});
+        type(downs("Game Mode", "Save Settings"));
+        type({"Return"});
         EXPECT_TRUE(eventually([&] { return !error_output().empty(); }));
-        EXPECT_EQ("tapfall: cannot save the settings to /nonexistent/.local/share/tapfall/TapFall.ini: Permission denied\n",
-                  error_output());
+        EXPECT_EQ(
+            "tapfall: cannot save the settings to /nonexistent/.local/share/tapfall/TapFall.ini: Permission denied\n",
+            error_output());
     }
     std::system(("chmod -R u+w '" + root.string() + "'").c_str());  // so that the folder can go
 }

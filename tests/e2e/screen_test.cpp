@@ -13,14 +13,15 @@ using GameScreen = GameTest;
 // F2 saves the next frame drawn. The I tile is first in the sheet, or fourth in the ARS colours;
 // f is the 10-key scheme's key for the big field's first column.
 TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
-    for (const auto& [settings, key, big, tile] : {std::tuple("", "a", false, 0), {"ARS=TRUE\n", "a", false, 3},
-                                                   {"BigMode=TRUE\n", "f", true, 0}}) {
+    for (const auto& [settings, key, big, tile] :
+         {std::tuple("", "a", false, 0), {"ARS=TRUE\n", "a", false, 3}, {"BigMode=TRUE\n", "f", true, 0}}) {
         SCOPED_TRACE(settings);
         write_settings(ONLY_I + std::string(settings));
         start();
         ASSERT_TRUE(start_game());
         const int size = big ? layout::BIG_CELL : layout::CELL;
-        const Image &backdrop = picture(big ? "backdropbig" : "backdrop"), &sheet = picture(big ? "cellsheetbig" : "cellsheet");
+        const Image &backdrop = picture(big ? "backdropbig" : "backdrop"),
+                    &sheet = picture(big ? "cellsheetbig" : "cellsheet");
         type({key, "F2"});
         const auto shot = take_bmp();
         ASSERT_TRUE(shot);
@@ -45,7 +46,8 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
 // drops it into its column: ten passes over the row clear forty lines, and the finished screen
 // is saved, the time in the colour of the mode's result, the rest in the finished colour.
 TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
-    const std::optional<Image> idle = play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
+    const std::optional<Image> idle =
+        play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
     ASSERT_TRUE(idle);
     type({"space"});
     xdotool("keydown", {"minus"});
@@ -61,7 +63,8 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     for (int x = 0; x < 4 * layout::CELL; x += layout::CELL) {
         EXPECT_EQ(0, is_i(layout::HOLD_PIECE_X + x, layout::ACTIVE_PIECE_Y)) << x;
         for (int preview = 0; preview < 10; ++preview)
-            EXPECT_EQ(0, is_i(layout::PREVIEW_X + x, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview)) << preview;
+            EXPECT_EQ(0, is_i(layout::PREVIEW_X + x, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview))
+                << preview;
         // The home row's slot and the number row's show the flat I; the axis strip covers their
         // first cell, and, in the number row's, one more above it.
         if (x == 0) continue;
@@ -106,26 +109,27 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     const std::string seconds = std::regex_replace(result->first, std::regex(R"(.*_(\d+)_(\d{3})s\.bmp)"), "$1.$2");
     const std::regex record(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,)" + seconds +
                             "," + seconds + R"(,101,40,102,\d+\.\d\d,1\.01,TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS\n)");
-    const std::string records = read_file(folder / "TapFall-records.csv");
+    const std::string records = read_text(folder / "TapFall-records.csv");
     EXPECT_TRUE(std::regex_match(records.substr(records.find('\n') + 1), record)) << records;
     // Its replay, under the screenshot's name, played again: the same result.
     const fs::path replay = folder / fs::path(result->first).replace_extension(".replay");
     ASSERT_TRUE(fs::exists(replay));
     start("", {}, {"--replay", replay.string()});
-    ASSERT_TRUE(wait_for([&](const Image& frame) { return has_colour(frame, time, RESULT); }, Milliseconds(20000)));
+    ASSERT_TRUE(wait_for(Milliseconds(20000), [&](const Image& frame) { return has_colour(frame, time, RESULT); }));
     type({"F2"});
     const auto again = take_bmp();
     ASSERT_TRUE(again);
     // Everything but the field and its legend, which show the keys held in the frame saved.
     const int right_of_field = layout::FIELD_X + layout::FIELD_WIDTH;
     EXPECT_EQ(0, differing(again->second, {0, 0, layout::FIELD_X, layout::WINDOW_HEIGHT}, result->second));
-    EXPECT_EQ(0, differing(again->second, {right_of_field, 0, layout::WINDOW_WIDTH - right_of_field, layout::WINDOW_HEIGHT},
-                           result->second));
+    EXPECT_EQ(
+        0, differing(again->second, {right_of_field, 0, layout::WINDOW_WIDTH - right_of_field, layout::WINDOW_HEIGHT},
+                     result->second));
     type({"Escape"});
     EXPECT_EQ(0, wait_for_exit());
-    EXPECT_EQ(records, read_file(folder / "TapFall-records.csv"));
+    EXPECT_EQ(records, read_text(folder / "TapFall-records.csv"));
     // A replay whose game ends otherwise than it says is not played on.
-    const std::string text = read_file(replay);
+    const std::string text = read_text(replay);
     std::ofstream(replay) << std::regex_replace(text, std::regex("result=lines 40"), "result=lines 39");
     start("", {}, {"--replay", replay.string()});
     EXPECT_EQ(2, wait_for_exit(Milliseconds(20000)));

@@ -9,11 +9,11 @@
 #include <random>
 
 #include "app/game_loop.h"
-#include "rules/actions.h"
 #include "options/options.h"
 #include "persist/replay_file.h"
 #include "persist/settings_file.h"
 #include "randomizers/randomizer.h"
+#include "rules/actions.h"
 #include "support/seams.h"
 
 namespace {
@@ -25,7 +25,8 @@ std::string outcome(const Session& session) {
     std::string text;
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
         for (int row = 0; row < PLAYFIELD_ROWS; ++row) text += char('0' + session.game.playfield.cell(column, row));
-    for (int number : {session.game.active_piece.type, session.game.hold_piece.type, session.game.lines, session.game.pieces, session.game.keys, int(session.game.finished),
+    for (int number : {session.game.active_piece.type, session.game.hold_piece.type, session.game.lines,
+                       session.game.pieces, session.game.keys, int(session.game.finished),
                        session.game.finished ? int(session.game.end_ticks - session.game.start_ticks) : 0})
         text += " " + std::to_string(number);
     return text;
@@ -36,7 +37,8 @@ std::string outcome(const Session& session) {
 TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     FakeClock clock{5000};
     // Plays frames until the input leaves, each 16 ms and a few more, as `jitter` decides.
-    const auto play = [&clock](Session& session, const std::function<InputResult(Session&, uint32_t)>& input, unsigned jitter) {
+    const auto play = [&clock](Session& session, const std::function<InputResult(Session&, uint32_t)>& input,
+                               unsigned jitter) {
         std::mt19937 pace(jitter);
         run_game_loop(session, {input, [](Session&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
     };
@@ -51,7 +53,8 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         const std::string randomizer = randomizer_kinds()[combination / schemes % randomizers].name;
         process_line("InputType=" + scheme, settings);
         process_line("Randomizer=" + randomizer, settings);
-        process_line(std::string("PieceMaskType=") + placement_systems()[combination / schemes / randomizers].name, settings);
+        process_line(std::string("PieceMaskType=") + placement_systems()[combination / schemes / randomizers].name,
+                     settings);
         settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
         settings.practice_mode = combination % 4 < 2;
         settings.big_mode = combination % 7 == 0;
@@ -66,27 +69,37 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
         std::mt19937 keys(combination);
-        play(live, [&](Session& g, uint32_t now) {
-            if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
-            if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
-            unsigned pressed = keys() % 9;
-            return read_game_input(g, now, [&](SDL_Event* event) {
-                const bool upright_key = stands_up && keys() % 10 != 0;
-                event->type = SDL_KEYDOWN;
-                event->key.keysym.sym = SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
-                return pressed++ < 3;
-            });
-        }, combination);
+        play(
+            live,
+            [&](Session& g, uint32_t now) {
+                if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
+                if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
+                unsigned pressed = keys() % 9;
+                return read_game_input(g, now, [&](SDL_Event* event) {
+                    const bool upright_key = stands_up && keys() % 10 != 0;
+                    event->type = SDL_KEYDOWN;
+                    event->key.keysym.sym =
+                        SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
+                    return pressed++ < 3;
+                });
+            },
+            combination);
 
         const std::optional<Replay> replay = parse_replay(replay_text(live)).replay;
         ASSERT_TRUE(replay);
         Session again;
         ReplayFeed feed(again, replay->settings, replay->recording);
-        play(again, [&](Session& g, uint32_t now) {
-            if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines)) return InputResult::LeaveGame;
-            feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) { refused += outcome == KeyOutcome::Refused; });
-            return InputResult::Continue;
-        }, combination + 100);
+        play(
+            again,
+            [&](Session& g, uint32_t now) {
+                if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines))
+                    return InputResult::LeaveGame;
+                feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) {
+                    refused += outcome == KeyOutcome::Refused;
+                });
+                return InputResult::Continue;
+            },
+            combination + 100);
 
         // The same settings, deals and keys at the same times, and the same end.
         EXPECT_EQ(replay_text(live), replay_text(again));
@@ -109,7 +122,8 @@ TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
     live.reset();
     start_play(live, clock.now);
     const std::string round = "wawswdwfwgwhwjwkwlw;";
-    for (uint32_t key = 0; !live.game.finished; ++key) handle_game_key(live, round[key % round.size()], live.game.start_ticks + 10 * key);
+    for (uint32_t key = 0; !live.game.finished; ++key)
+        handle_game_key(live, round[key % round.size()], live.game.start_ticks + 10 * key);
     const std::string text = replay_text(live);
     const auto diverged = [](const std::string& replay_text) {
         const Replay replay = parse_replay(replay_text).replay.value();

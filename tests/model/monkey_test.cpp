@@ -21,8 +21,9 @@ bool sound(const Session& session) {
         }
     for (int i = 0; i < session.settings.piece_previews; ++i)
         if (session.game.previews[i].type < 0 || session.game.previews[i].type >= PIECE_TYPES) return false;
-    return session.game.active_piece.type >= 0 && session.game.active_piece.type < PIECE_TYPES && session.game.hold_piece.type < PIECE_TYPES &&
-           session.game.lines >= 0 && !(session.settings.game_mode == GameMode::FortyLines && session.game.lines >= 40 && !session.game.finished);
+    return session.game.active_piece.type >= 0 && session.game.active_piece.type < PIECE_TYPES &&
+           session.game.hold_piece.type < PIECE_TYPES && session.game.lines >= 0 &&
+           !(session.settings.game_mode == GameMode::FortyLines && session.game.lines >= 40 && !session.game.finished);
 }
 
 }  // namespace
@@ -36,16 +37,17 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
     for (int round = 0; round < 250; ++round) {
         Session session;
         Settings& settings = session.settings;
-        for (bool Settings::*flag : {&Settings::big_mode, &Settings::deep_drop, &Settings::practice_mode, &Settings::ars,
-                                     &Settings::hold_allowed, &Settings::double_hold, &Settings::hold_orient,
-                                     &Settings::column_clamp})
+        for (bool Settings::*flag :
+             {&Settings::big_mode, &Settings::deep_drop, &Settings::practice_mode, &Settings::ars,
+              &Settings::hold_allowed, &Settings::double_hold, &Settings::hold_orient, &Settings::column_clamp})
             settings.*flag = below(2);
         settings.music_mode = below(10) == 0;
         settings.game_mode = GameMode(below(GAME_MODES));
         settings.piece_previews = below(MAX_PIECE_PREVIEWS + 1);
         process_line(std::string("Randomizer=") + randomizer_kinds()[below(randomizer_kinds().size())].name, settings);
         process_line(std::string("InputType=") + control_schemes()[below(control_schemes().size())].name, settings);
-        process_line(std::string("PieceMaskType=") + placement_systems()[below(placement_systems().size())].name, settings);
+        process_line(std::string("PieceMaskType=") + placement_systems()[below(placement_systems().size())].name,
+                     settings);
         if (below(4) == 0) settings.key_bindings.keys[below(KEY_BINDINGS)] = INT_MIN;
         // A late game starts a few lines short of forty, so that random play reaches the finish.
         const int start_lines = below(3) == 0 ? 36 : 0;
@@ -58,7 +60,11 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
             const Progress before = session.game;
             // Restarting wipes the game, so the monkey seldom does it, unless nothing fits any more.
             const bool restart = idle > 40 || below(300) == 0;
-            handle_game_key(session, restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400), press);
+            handle_game_key(session,
+                            restart    ? KEY_RETURN
+                            : below(3) ? logical_key(below(KEY_BINDINGS))
+                                       : below(400),
+                            press);
             ASSERT_TRUE(sound(session)) << "round " << round << ", press " << press;
             ASSERT_LE(session.game.keys, before.keys + 1);
             finishes += session.game.finished && !before.finished;

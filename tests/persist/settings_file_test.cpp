@@ -15,11 +15,13 @@ namespace {
 
 // The file the default settings make: the options by key, then every key bound to itself.
 std::string default_file() {
-    std::string text = "#TapFall settings file\n#Note: Everything here is case-sensitive!\nARS=FALSE\nAutoScreenshot=TRUE\n"
-                       "BigMode=FALSE\nColumnClamp=TRUE\nDeepDrop=TRUE\nDoubleHold=TRUE\nGameMode=40Lines\nHoldAllowed=TRUE\n"
-                       "HoldOrient=FALSE\nInputType=10-Key\nMusicMode=FALSE\nPieceMaskType=Left-aligned\nPiecePreviews=10\n"
-                       "PracticeMode=FALSE\nRandomizer=Bag\nRotationGuide=FALSE\nSound=TRUE\n";
-    for (char c = 'A'; c <= 'Z'; ++c) text += std::string("KEY_LETTER_") + c + "=" + std::to_string(c - 'A' + 'a') + "\n";
+    std::string text =
+        "#TapFall settings file\n#Note: Everything here is case-sensitive!\nARS=FALSE\nAutoScreenshot=TRUE\n"
+        "BigMode=FALSE\nColumnClamp=TRUE\nDeepDrop=TRUE\nDoubleHold=TRUE\nGameMode=40Lines\nHoldAllowed=TRUE\n"
+        "HoldOrient=FALSE\nInputType=10-Key\nMusicMode=FALSE\nPieceMaskType=Left-aligned\nPiecePreviews=10\n"
+        "PracticeMode=FALSE\nRandomizer=Bag\nRotationGuide=FALSE\nSound=TRUE\n";
+    for (char c = 'A'; c <= 'Z'; ++c)
+        text += std::string("KEY_LETTER_") + c + "=" + std::to_string(c - 'A' + 'a') + "\n";
     for (char c = '0'; c <= '9'; ++c) text += std::string("KEY_NUMBER_") + c + "=" + std::to_string(c) + "\n";
     return text + "KEY_SEMICOLON=59\nKEY_COMMA=44\nKEY_PERIOD=46\nKEY_SLASH=47\nKEY_BACKSPACE=8\nKEY_SPACE=32\n";
 }
@@ -56,22 +58,33 @@ TEST_F(SettingsFile, EachLineIsReadWithTheQuirksOfTheFile) {
         std::vector<std::string> lines;
         std::string changed;
     } cases[] = {
-        {{"Sound=true"}, "Sound=FALSE"}, {{"Sound=FALSE", "Sound:TRUE"}, ""}, {{"ARS=TRUEX"}, "ARS=TRUE"},
-        {{"PiecePreviews=7"}, "PiecePreviews=7"}, {{"PiecePreviews=7", "PiecePreviews=123"}, ""},
-        {{"PiecePreviews=-3"}, "PiecePreviews=0"}, {{"PiecePreviews= 5"}, "PiecePreviews=5"}, {{"PiecePreviews=x"}, "PiecePreviews=0"},
-        {{"GameMode=2Minutes"}, "GameMode=2Minutes"}, {{"InputType=40-Key-Inverse"}, "InputType=40-Key-Inverse"},
-        {{"InputType=40-Key-Inv"}, "InputType=40-Key"}, {{"PieceMaskType=Rightmost lowest"}, "PieceMaskType=Rightmost lowest"},
-        {{"Randomizer=I-Cheat"}, "Randomizer=I-Cheat"}, {{"KEY_LETTER_A=113"}, "KEY_LETTER_A=113"},
-        {{"KEY_SPACE:33 junk"}, "KEY_SPACE=33"}, {{"KEY_SLASH= -47"}, "KEY_SLASH=-47"},
-        {{"KEY_NUMBER_9=99999999999999", "KEY_BACKSPACE=-99999999999999"}, "KEY_NUMBER_9=2147483647; KEY_BACKSPACE=-2147483648"},
+        {{"Sound=true"}, "Sound=FALSE"},
+        {{"Sound=FALSE", "Sound:TRUE"}, ""},
+        {{"ARS=TRUEX"}, "ARS=TRUE"},
+        {{"PiecePreviews=7"}, "PiecePreviews=7"},
+        {{"PiecePreviews=7", "PiecePreviews=123"}, ""},
+        {{"PiecePreviews=-3"}, "PiecePreviews=0"},
+        {{"PiecePreviews= 5"}, "PiecePreviews=5"},
+        {{"PiecePreviews=x"}, "PiecePreviews=0"},
+        {{"GameMode=2Minutes"}, "GameMode=2Minutes"},
+        {{"InputType=40-Key-Inverse"}, "InputType=40-Key-Inverse"},
+        {{"InputType=40-Key-Inv"}, "InputType=40-Key"},
+        {{"PieceMaskType=Rightmost lowest"}, "PieceMaskType=Rightmost lowest"},
+        {{"Randomizer=I-Cheat"}, "Randomizer=I-Cheat"},
+        {{"KEY_LETTER_A=113"}, "KEY_LETTER_A=113"},
+        {{"KEY_SPACE:33 junk"}, "KEY_SPACE=33"},
+        {{"KEY_SLASH= -47"}, "KEY_SLASH=-47"},
+        {{"KEY_NUMBER_9=99999999999999", "KEY_BACKSPACE=-99999999999999"},
+         "KEY_NUMBER_9=2147483647; KEY_BACKSPACE=-2147483648"},
         // Lines that are no entry, or hold no value, change nothing.
-        {{"GameMode=2Minutes", "InputType=40-Key", "Randomizer=Random", "ARS", "Sound", "GameMode", "KEY_LETTER_A", "KEY_LETTER_F=",
-          "KEY_BACKSPACE=abc", "KEY_COMMA= x1", " Sound=FALSE", "sound=FALSE", "Foo=1", "KEY_LETTER_a=5", "GameMode=endless",
-          "GameMode=40Line", "InputType=12-Key", "Randomizer=bag"},
+        {{"GameMode=2Minutes", "InputType=40-Key", "Randomizer=Random", "ARS", "Sound", "GameMode", "KEY_LETTER_A",
+          "KEY_LETTER_F=", "KEY_BACKSPACE=abc", "KEY_COMMA= x1", " Sound=FALSE", "sound=FALSE", "Foo=1",
+          "KEY_LETTER_a=5", "GameMode=endless", "GameMode=40Line", "InputType=12-Key", "Randomizer=bag"},
          "GameMode=2Minutes; InputType=40-Key; Randomizer=Random"},
         // The first name of each family is read like the others.
-        {{"GameMode=2Minutes", "InputType=40-Key", "Randomizer=Random", "PieceMaskType=Right-aligned", "GameMode=40Lines",
-          "InputType=10-Key", "Randomizer=Bag", "PieceMaskType=Left-aligned"}, ""},
+        {{"GameMode=2Minutes", "InputType=40-Key", "Randomizer=Random", "PieceMaskType=Right-aligned",
+          "GameMode=40Lines", "InputType=10-Key", "Randomizer=Bag", "PieceMaskType=Left-aligned"},
+         ""},
     };
     for (const auto& c : cases) {
         Settings settings;
@@ -85,9 +98,10 @@ TEST_F(SettingsFile, EachLineIsReadWithTheQuirksOfTheFile) {
 }
 
 TEST_F(SettingsFile, AWholeFileIsReadLineByLineAndBastetComesWithoutPreviewsOrHold) {
-    EXPECT_EQ(default_with({"BigMode=TRUE", "GameMode=Endless", "PiecePreviews=4", "KEY_LETTER_A=113", "KEY_LETTER_Q=97"}),
-              import_text("#ARS=TRUE\n\nPiecePreviews=3\r\nBigMode=TRUE\r\nGameMode=Endless\r\nPiecePreviews=4\n"
-                          "KEY_LETTER_Q=97\nKEY_LETTER_A=113"));
+    EXPECT_EQ(
+        default_with({"BigMode=TRUE", "GameMode=Endless", "PiecePreviews=4", "KEY_LETTER_A=113", "KEY_LETTER_Q=97"}),
+        import_text("#ARS=TRUE\n\nPiecePreviews=3\r\nBigMode=TRUE\r\nGameMode=Endless\r\nPiecePreviews=4\n"
+                    "KEY_LETTER_Q=97\nKEY_LETTER_A=113"));
     EXPECT_EQ(default_with({"HoldAllowed=FALSE", "PiecePreviews=0", "Randomizer=Bastet"}),
               import_text("Randomizer=Bastet\nPiecePreviews=5\nHoldAllowed=TRUE"));
     // A line longer than any real one is read up to its bound and the rest of it skipped.

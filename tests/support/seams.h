@@ -37,7 +37,9 @@ private:
 // The game's clock reads `now`.
 class FakeClock {
 public:
-    explicit FakeClock(uint32_t start = 0) : now(start) { set_clock([this] { return now; }); }
+    explicit FakeClock(uint32_t start = 0) : now(start) {
+        set_clock([this] { return now; });
+    }
     ~FakeClock() { set_clock(nullptr); }
     FakeClock(const FakeClock&) = delete;
     FakeClock& operator=(const FakeClock&) = delete;
