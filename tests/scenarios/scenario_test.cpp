@@ -260,29 +260,36 @@ private:
     std::vector<std::string> rows_;
 };
 
-std::vector<std::string> scenario_files() {
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(TAPFALL_TEST_DIR "/scenarios"))
-        if (entry.path().extension() == ".txt") files.push_back(entry.path().stem());
-    return files;
+// Each scenario as its file's name and its number there, from 1.
+std::vector<std::pair<std::string, int>> scenarios() {
+    std::vector<std::pair<std::string, int>> found;
+    for (const auto& entry : std::filesystem::directory_iterator(TAPFALL_TEST_DIR "/scenarios")) {
+        std::ifstream in(entry.path());
+        int number = 0;
+        for (std::string line; entry.path().extension() == ".txt" && std::getline(in, line);)
+            if (line.rfind("== ", 0) == 0) found.emplace_back(entry.path().stem(), ++number);
+    }
+    return found;
 }
 
 }  // namespace
 
-class Scenarios : public ::testing::TestWithParam<std::string> {};
+class Scenarios : public ::testing::TestWithParam<std::pair<std::string, int>> {};
 
 TEST_P(Scenarios, PlayAsWritten) {
-    const std::string path = TAPFALL_TEST_DIR "/scenarios/" + GetParam() + ".txt";
+    const std::string path = TAPFALL_TEST_DIR "/scenarios/" + GetParam().first + ".txt";
     std::ifstream in(path);
     std::optional<Scenario> scenario;
+    int number = 0;
     std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        if (text.empty() || text[0] == '#') continue;
-        if (text.rfind("== ", 0) == 0) scenario.reset(), scenario.emplace(path, line);
+    for (int line = 1; std::getline(in, text) && number <= GetParam().second; ++line) {
+        if (text.rfind("== ", 0) == 0 && ++number == GetParam().second) scenario.emplace(path, line);
+        else if (text.empty() || text[0] == '#' || (number && number != GetParam().second)) continue;
         else if (scenario) scenario->read(line, text);
         else ADD_FAILURE_AT(path.c_str(), line) << "outside any scenario";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, Scenarios, ::testing::ValuesIn(scenario_files()),
-                         [](const auto& file) { return file.param; });
+INSTANTIATE_TEST_SUITE_P(, Scenarios, ::testing::ValuesIn(scenarios()), [](const auto& scenario) {
+    return scenario.param.first + "_" + std::to_string(scenario.param.second);
+});
