@@ -5,13 +5,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "persist/records_file.h"
 #include "stats/records_report.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
+namespace fs = std::filesystem;
+
 namespace {
+
+// The command of the words of `line`, and any more words.
+Command parse(const std::string& line, const std::vector<std::string>& more = {}) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    words.insert(words.end(), more.begin(), more.end());
+    return parse_command_line(words);
+}
 
 // What a command prints, to standard output and to standard error, and its exit status.
 struct Printed {
@@ -19,8 +31,8 @@ struct Printed {
     int status;
 };
 
-Printed run(const std::vector<std::string>& arguments) {
-    const Command command = parse_command_line(arguments);
+Printed run(const std::string& line, const std::vector<std::string>& more = {}) {
+    const Command command = parse(line, more);
     if (!command.error.empty()) return {"", command.error, 2};
     char *out = nullptr, *err = nullptr;
     size_t out_size = 0, err_size = 0;
@@ -37,79 +49,80 @@ Printed run(const std::vector<std::string>& arguments) {
 }  // namespace
 
 TEST(CommandLine, RefusesWhatItCannotFollowAndPrintsWithoutAWindow) {
-    const Command keys = parse_command_line({"--keys", "a.replay", "/b.replay"});
+    const Command keys = parse("--keys a.replay /b.replay");
     EXPECT_EQ(CommandKind::Keys, keys.kind);
-    EXPECT_EQ((std::vector<std::string>{(std::filesystem::current_path() / "a.replay").string(), "/b.replay"}),
-              keys.replays);
-    EXPECT_EQ("/c.svg", parse_command_line({"--records", "--chart", "/c.svg"}).chart);
-    EXPECT_EQ("/c=.svg", parse_command_line({"--records", "--chart=/c=.svg"}).chart);
-    EXPECT_EQ("/d.replay", parse_command_line({"--replay", "/d.replay"}).replay);
-    EXPECT_EQ("/-d.replay", parse_command_line({"--replay=/-d.replay"}).replay);
-    EXPECT_EQ((std::vector<std::string>{"/-e.replay"}), parse_command_line({"--keys", "--", "/-e.replay"}).replays);
-    for (const std::vector<std::string>& wrong :
-         {std::vector<std::string>{"--replay"}, {"--replay", "a", "b"}, {"--chart", "c.svg"}, {"--records", "--chart"},
-          {"--records", "--chart", "a", "--chart", "b"}, {"--keys", "--records"}, {"--help", "--version"}, {"-x"}, {"play"},
-          {"--replay="}, {"--keys", "-e.replay"}, {"--", "--help"}})
-        EXPECT_NE("", parse_command_line(wrong).error) << wrong[0];
-    EXPECT_EQ("cannot follow '-x' here (try --help)", parse_command_line({"-x"}).error);
-    EXPECT_EQ("'--records' takes no value", parse_command_line({"--records=yes"}).error);
+    EXPECT_EQ((std::vector<std::string>{(fs::current_path() / "a.replay").string(), "/b.replay"}), keys.replays);
+    EXPECT_EQ("/c.svg /c=.svg",
+              parse("--records --chart /c.svg").chart + " " + parse("--records --chart=/c=.svg").chart);
+    EXPECT_EQ("/d.replay /-d.replay", parse("--replay /d.replay").replay + " " + parse("--replay=/-d.replay").replay);
+    EXPECT_EQ(std::vector<std::string>{"/-e.replay"}, parse("--keys -- /-e.replay").replays);
+    for (const char* wrong :
+         {"--replay", "--replay a b", "--chart c.svg", "--records --chart", "--keys --records",
+          "--records --chart a --chart b", "--help --version", "play", "--replay=", "--keys -e.replay", "-- --help"})
+        EXPECT_NE("", parse(wrong).error) << wrong;
+    EXPECT_EQ("cannot follow '-x' here (try --help)", parse("-x").error);
+    EXPECT_EQ("'--records' takes no value", parse("--records=yes").error);
     // GNU's layout: lines within 79 columns, and the exit statuses.
-    const std::string help = run({"--help"}).out;
+    const std::string help = run("--help").out;
     for (size_t start = 0, end; (end = help.find('\n', start)) != std::string::npos; start = end + 1)
         EXPECT_LE(end - start, 79u) << help.substr(start, end - start);
+    EXPECT_EQ(0u, help.find("Usage: tapfall\n"));
     EXPECT_NE(std::string::npos, help.find("\nExit status:\n 0  if OK,\n"));
+    EXPECT_EQ(0u, run("--version")
+                      .out.find(std::string("tapfall ") + TAPFALL_VERSION +
+                                "\nCopyright (C) 2026 The Tapfall developers\nLicense GPLv3+: "));
     // Output that cannot be written is an error.
     std::FILE *full = std::fopen("/dev/full", "w"), *err = std::tmpfile();
-    EXPECT_EQ(2, run_text_command(parse_command_line({"--version"}), full, err));
+    EXPECT_EQ(2, run_text_command(parse("--version"), full, err));
     std::fclose(full);
     std::fclose(err);
 
     const TempDir dir;
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    EXPECT_EQ(0u, run({"--version"}).out.find(std::string("tapfall ") + TAPFALL_VERSION + "\nCopyright (C) 2026 The Tapfall "
-                                                                                         "developers\nLicense GPLv3+: "));
-    EXPECT_EQ(0u, run({"--help"}).out.find("Usage: tapfall\n"));
-    EXPECT_EQ("No finished games are recorded yet.\n", run({"--records", "--chart", "chart.svg"}).out);
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir.path());
+    EXPECT_EQ("No finished games are recorded yet.\n", run("--records --chart chart.svg").out);
     EXPECT_EQ(0u, dir.read("chart.svg").find(CHART_START));
-    EXPECT_EQ(0, run({"--records", "--chart", "chart.svg"}).status);  // its own chart, replaced
+    EXPECT_EQ(0, run("--records --chart chart.svg").status);  // its own chart, replaced
     // Nothing but a chart of its own is replaced, no link is followed, and a full disk leaves the
     // old chart as it was.
     dir.write("TapFall-records.csv", RECORDS_HEADER);
     dir.write("notes.txt", "<svg> of my own");
-    std::filesystem::create_symlink("nowhere.svg", dir.file("dangling.svg"));
-    std::filesystem::create_symlink("chart.svg", dir.file("link.svg"));
-    for (const char* target : {"TapFall-records.csv", "notes.txt", "dangling.svg", "link.svg", "no folder/c.svg", ""})
-        EXPECT_EQ(2, run({"--records", "--chart", target}).status) << target;
+    fs::create_symlink("nowhere.svg", dir.file("dangling.svg"));
+    fs::create_symlink("chart.svg", dir.file("link.svg"));
+    for (const char* target : {"TapFall-records.csv", "notes.txt", "dangling.svg", "link.svg", "missing/c.svg"})
+        EXPECT_EQ(2, run(std::string("--records --chart ") + target).status) << target;
+    EXPECT_EQ(2, run("--records --chart", {""}).status);
     EXPECT_EQ(RECORDS_HEADER, dir.read("TapFall-records.csv"));
     EXPECT_EQ("<svg> of my own", dir.read("notes.txt"));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere.svg")));
-    EXPECT_EQ("tapfall: " + dir.file("notes.txt") + " is there already, and not written by this program: it is left as "
-              "it is\n", run({"--records", "--chart", "notes.txt"}).err);
+    EXPECT_FALSE(fs::exists(dir.file("nowhere.svg")));
+    EXPECT_EQ("tapfall: " + dir.file("notes.txt") +
+                  " is there already, and not written by this program: it is left as it is\n",
+              run("--records --chart notes.txt").err);
     const std::string chart = dir.read("chart.svg");
     {
         FileSizeLimit full_disk(10);
-        EXPECT_EQ(2, run({"--records", "--chart", "chart.svg"}).status);
+        EXPECT_EQ(2, run("--records --chart chart.svg").status);
     }
     EXPECT_EQ(chart, dir.read("chart.svg"));
     // A records file that cannot be read says so; lines that are no game are counted.
     dir.write("TapFall-records.csv", std::string(RECORDS_HEADER) + "a,b\r\n\n");
     EXPECT_EQ("tapfall: 1 line of TapFall-records.csv read as no game, foreign or damaged, and was skipped\n",
-              run({"--records"}).err);
-    std::filesystem::remove(dir.file("TapFall-records.csv"));
-    std::filesystem::create_directory(dir.file("TapFall-records.csv"));
-    EXPECT_EQ("tapfall: cannot read TapFall-records.csv: Is a directory\n", run({"--records"}).err);
-    EXPECT_EQ(2, run({"--records"}).status);
-    std::filesystem::remove(dir.file("TapFall-records.csv"));
-    EXPECT_EQ("tapfall: no replay to read: finish a game first\n", run({"--keys"}).err);
+              run("--records").err);
+    fs::remove(dir.file("TapFall-records.csv"));
+    fs::create_directory(dir.file("TapFall-records.csv"));
+    const Printed folder = run("--records");
+    EXPECT_EQ("2 tapfall: cannot read TapFall-records.csv: Is a directory\n",
+              std::to_string(folder.status) + " " + folder.err);
+    fs::remove(dir.file("TapFall-records.csv"));
+    EXPECT_EQ("tapfall: no replay to read: finish a game first\n", run("--keys").err);
     dir.write("bad.replay", "#TapFall replay 1\npress=x\n");
-    const Printed bad = run({"--keys", "bad.replay"});
-    EXPECT_EQ(2, bad.status);
-    EXPECT_EQ("tapfall: bad.replay:2: a key before any piece was dealt\n", bad.err);
+    const Printed bad = run("--keys bad.replay");
+    EXPECT_EQ("2 tapfall: bad.replay:2: a key before any piece was dealt\n",
+              std::to_string(bad.status) + " " + bad.err);
     // Of the replays kept, one that cannot be followed is passed over.
     dir.write("good.replay", "#TapFall replay 1\ndeals=I\n");
-    const Printed kept = run({"--keys"});
+    const Printed kept = run("--keys");
     EXPECT_EQ("1 game\nNo keys were pressed in these games.\n", kept.out);
     EXPECT_EQ("tapfall: bad.replay:2: a key before any piece was dealt; passed over\n", kept.err);
-    std::filesystem::current_path(previous);
+    fs::current_path(previous);
 }

@@ -12,8 +12,9 @@ namespace {
 class GameLoop : public ::testing::Test {
 protected:
     // Plays until the clock reaches `until`, doing on_frame each frame; then answers `result`.
-    FrameSteps play_until(uint32_t until, InputResult result = InputResult::LeaveGame,
-                          std::function<void(Session&)> on_frame = [](Session&) {}) {
+    FrameSteps play_until(
+        uint32_t until, InputResult result = InputResult::LeaveGame,
+        std::function<void(Session&)> on_frame = [](Session&) {}) {
         return {[=](Session& s, uint32_t) {
                     if (ticks_now() >= until) return result;
                     on_frame(s);
@@ -93,11 +94,14 @@ TEST_F(GameLoop, KeepsAFinishedGameBeforeTheNextKeyOfItsFrame) {
             size_t next = 0;
             std::vector<int> kept;
             const uint32_t frame = clock.now + (mode == GameMode::TwoMinutes ? 120000 : 16);
-            read_game_input(session, frame, [&](SDL_Event* event) {
-                event->type = SDL_KEYDOWN;
-                event->key.keysym.sym = SDLKey(next < keys.size() ? keys[next] : 0);
-                return next++ < keys.size();
-            }, [&](const Session& finished) { kept.push_back(finished.game.lines); });
+            read_game_input(
+                session, frame,
+                [&](SDL_Event* event) {
+                    event->type = SDL_KEYDOWN;
+                    event->key.keysym.sym = SDLKey(next < keys.size() ? keys[next] : 0);
+                    return next++ < keys.size();
+                },
+                [&](const Session& finished) { kept.push_back(finished.game.lines); });
             EXPECT_EQ((std::vector<int>{mode == GameMode::TwoMinutes ? 39 : 40}), kept) << after;
         }
     }

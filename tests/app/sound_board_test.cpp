@@ -44,8 +44,14 @@ protected:
 TEST_F(SoundBoardTest, PlaysWhatTheGameAskedForOnlyWithTheSoundOn) {
     const SoundBoard board;
     Settings settings;
-    board.play({{Sound::Drop, 3, 2}, {Sound::CountdownStart}, {Sound::Drop, 10, 0}, {Sound::Drop, 3, 5},
-                {Sound::Drop, -1, 0}, {Sound::Drop, 0, -1}, {Sound::Drop, 0, 0}}, settings);
+    board.play({{Sound::Drop, 3, 2},
+                {Sound::CountdownStart},
+                {Sound::Drop, 10, 0},
+                {Sound::Drop, 3, 5},
+                {Sound::Drop, -1, 0},
+                {Sound::Drop, 0, -1},
+                {Sound::Drop, 0, 0}},
+               settings);
     ASSERT_EQ(3, Mix_Playing(-1));
     EXPECT_EQ(sound_of("sfx/3c.ogg"), samples(Mix_GetChunk(0)));
     EXPECT_EQ(sound_of("sfx/countdownstart.ogg"), samples(Mix_GetChunk(1)));

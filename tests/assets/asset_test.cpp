@@ -35,6 +35,7 @@ TEST_F(Assets, ASecondRunWritesTheSameBytesAndTheFontUnchanged) {
 // The texture loader takes RGB or RGBA pictures, nothing else; the icon is a 24-bit BMP.
 TEST_F(Assets, PicturesHaveTheirSizesAndDepths) {
     using namespace asset_files;
+    // clang-format off
     const struct { std::string file; int width, height, bytes; } pictures[] = {
         {CELL_SHEET, 7 * layout::CELL, layout::CELL, 3}, {BACKDROP, 640, 480, 3},
         {BIG_CELL_SHEET, 7 * layout::BIG_CELL, layout::BIG_CELL, 3}, {BIG_BACKDROP, 640, 480, 3},
@@ -43,6 +44,7 @@ TEST_F(Assets, PicturesHaveTheirSizesAndDepths) {
         {COLUMN_HIGHLIGHT, layout::CELL, layout::FIELD_HEIGHT, 4}, {CELL_HIGHLIGHT, 20, 20, 4},
         {GUIDE_10_KEYS, 80, 220, 4}, {GUIDE_40_KEYS, 80, 320, 4}, {MENU_ICON, 32, 32, 3},
         {LARGE_MENU_ICON, 128, 128, 3}};
+    // clang-format on
     for (const auto& picture : pictures) {
         SDL_Surface* surface = IMG_Load((fresh / picture.file).c_str());
         ASSERT_TRUE(surface) << picture.file;

@@ -116,7 +116,8 @@ std::string ink_size(const Image& image, const Area& area, Rgb colour) {
     for (int y = area.y; y < area.y + area.height; ++y)
         for (int x = area.x; x < area.x + area.width; ++x)
             if (image.at(x, y) == colour)
-                left = std::min(left, x), right = std::max(right, x), bottom = std::min(bottom, y), top = std::max(top, y);
+                left = std::min(left, x), right = std::max(right, x), bottom = std::min(bottom, y),
+                top = std::max(top, y);
     return std::to_string(right - left + 1) + "x" + std::to_string(top - bottom + 1);
 }
 
@@ -129,16 +130,16 @@ GameTest::GameTest() {
     folder = temp_ / "tapfall";
     if (installed_game().empty())
         fs::copy(TAPFALL_BIN_DIR, folder, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-    else
-        fs::copy(fs::canonical(installed_game()).parent_path(), folder, fs::copy_options::recursive);
+    else fs::copy(fs::canonical(installed_game()).parent_path(), folder, fs::copy_options::recursive);
     // Xvfb writes its display number to the pipe once it takes connections, or closes it if it fails.
     // Without -noreset it would reset whenever its last client leaves, as each xdotool call does,
     // and a game connecting then could not open the display.
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    xvfb_ = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-screen", "0", "800x600x24",
-                   "-nolisten", "tcp"}, {}, "/", "");
+    xvfb_ = spawn(
+        {"Xvfb", "-displayfd", std::to_string(fds[1]), "-noreset", "-screen", "0", "800x600x24", "-nolisten", "tcp"},
+        {}, "/", "");
     close(fds[1]);
     for (char c; read(fds[0], &c, 1) == 1 && c != '\n';) display_ += c;
     close(fds[0]);
@@ -156,7 +157,8 @@ GameTest::~GameTest() {
     fs::remove_all(temp_);
 }
 
-void GameTest::start(const std::string& program, const Environment& changes, const std::vector<std::string>& arguments) {
+void GameTest::start(const std::string& program, const Environment& changes,
+                     const std::vector<std::string>& arguments) {
     if (game_ > 0 && !status_) end(game_);
     Environment environment = {{"DISPLAY", display_}, {"SDL_AUDIODRIVER", "dummy"}, {"WAYLAND_DISPLAY", std::nullopt}};
     if (!installed_game().empty()) environment["XDG_DATA_HOME"] = temp_.string();
@@ -177,12 +179,15 @@ std::optional<int> GameTest::wait_for_exit(Milliseconds timeout) {
 unsigned long GameTest::window() {
     const std::string title = VERSION_CAPTION;
     const std::string search = "DISPLAY=" + display_ + " xdotool search --name '^" + title + "$'";
-    if (!window_) eventually([&] {
-        FILE* found = popen(search.c_str(), "r");
-        std::fscanf(found, "%lu", &window_);
-        pclose(found);
-        return window_ || wait_for_exit(Milliseconds(0));
-    }, Milliseconds(15000));
+    if (!window_)
+        eventually(
+            [&] {
+                FILE* found = popen(search.c_str(), "r");
+                std::fscanf(found, "%lu", &window_);
+                pclose(found);
+                return window_ || wait_for_exit(Milliseconds(0));
+            },
+            Milliseconds(15000));
     EXPECT_NE(window_, 0u) << "no window titled " << title << "; standard error: " << error_output();
     return window_;
 }
@@ -236,7 +241,8 @@ void GameTest::blacken() {
 }
 
 void GameTest::xdotool(const std::string& command, const std::vector<std::string>& keys) {
-    std::string line = "DISPLAY=" + display_ + " xdotool " + command + " --window " + std::to_string(window()) + " --delay 10";
+    std::string line =
+        "DISPLAY=" + display_ + " xdotool " + command + " --window " + std::to_string(window()) + " --delay 10";
     for (const std::string& key : keys) line += " " + key;
     EXPECT_EQ(std::system(line.c_str()), 0) << line;
 }
@@ -254,10 +260,12 @@ std::optional<Image> GameTest::capture() {
 
 std::optional<Image> GameTest::wait_for(const std::function<bool(const Image&)>& shows, Milliseconds timeout) {
     std::optional<Image> found;
-    eventually([&] {
-        if (std::optional<Image> frame = capture(); frame && shows(*frame)) found = frame;
-        return found || wait_for_exit(Milliseconds(0));
-    }, timeout);
+    eventually(
+        [&] {
+            if (std::optional<Image> frame = capture(); frame && shows(*frame)) found = frame;
+            return found || wait_for_exit(Milliseconds(0));
+        },
+        timeout);
     if (!found) ADD_FAILURE() << "the window never showed what was awaited; standard error: " << error_output();
     return found;
 }
@@ -288,10 +296,12 @@ bool GameTest::start_game() {
     type({"Return"});
     // Once the countdown has gone, the empty field shows its backdrop there.
     const Area countdown{layout::COUNTDOWN_X, layout::COUNTDOWN_Y, 130, 26};
-    return bool(wait_for([&](const Image& frame) {
-        return !differing(frame, countdown, picture(asset_files::BACKDROP)) ||
-               !differing(frame, countdown, picture(asset_files::BIG_BACKDROP));
-    }, Milliseconds(13000)));
+    return bool(wait_for(
+        [&](const Image& frame) {
+            return !differing(frame, countdown, picture(asset_files::BACKDROP)) ||
+                   !differing(frame, countdown, picture(asset_files::BIG_BACKDROP));
+        },
+        Milliseconds(13000)));
 }
 
 std::optional<Image> GameTest::play_with(const std::string& settings) {
@@ -305,14 +315,17 @@ std::optional<Image> GameTest::play_with(const std::string& settings) {
 
 std::optional<std::pair<std::string, Image>> GameTest::take_bmp(Milliseconds timeout) {
     std::optional<std::pair<std::string, Image>> found;
-    eventually([&] {
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-            std::optional<Image> image = entry.path().extension() == ".bmp" ? load_image(entry.path()) : std::nullopt;
-            if (!image) continue;
-            found = {entry.path().filename().string(), *image};
-            fs::remove(entry.path());
-        }
-        return found.has_value();
-    }, timeout);
+    eventually(
+        [&] {
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+                std::optional<Image> image =
+                    entry.path().extension() == ".bmp" ? load_image(entry.path()) : std::nullopt;
+                if (!image) continue;
+                found = {entry.path().filename().string(), *image};
+                fs::remove(entry.path());
+            }
+            return found.has_value();
+        },
+        timeout);
     return found;
 }

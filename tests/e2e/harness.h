@@ -73,7 +73,7 @@ protected:
     // The installed game the tests run instead of build/bin: $TAPFALL_E2E_GAME, as the package's
     // own test sets it, or "" for the built game.
     static std::string installed_game();
-    fs::path folder;  // the copy of build/bin (or of the installed game's folder), in a temporary folder
+    fs::path folder;         // the copy of build/bin (or of the installed game's folder), in a temporary folder
     bool as_player = false;  // start the game with a player's permissions, even as root
     void write_settings(const std::string& text) const { std::ofstream(folder / "TapFall.ini") << text; }
     // Starts the program (empty: the copy by its absolute path, or the installed game with the
@@ -87,9 +87,9 @@ protected:
     unsigned long window();
     bool has_icon();
     std::string window_class();  // as a dock matches it with a desktop entry
-    void close_window();    // as a window manager's close button does
-    void destroy_window();  // as any other X client can
-    void blacken();  // as a window laid over it and taken away leaves it
+    void close_window();         // as a window manager's close button does
+    void destroy_window();       // as any other X client can
+    void blacken();              // as a window laid over it and taken away leaves it
     // "key", "keydown" or "keyup", to the game's window.
     void xdotool(const std::string& command, const std::vector<std::string>& keys);
     void type(const std::vector<std::string>& keys) { xdotool("key", keys); }

@@ -40,16 +40,21 @@ TEST_F(Menus, LeadFromTheMainMenuThroughTheOptionsAndTheCreditsToTheEnd) {
     EXPECT_TRUE(drawn(HOLD, LOCKED)(*frame));
     EXPECT_FALSE(has_colour(*frame, option_line(HOLD + 1), LOCKED));
     for (int line = 0; line < 3; ++line)
-        EXPECT_EQ(line < 2, has_colour(*frame, {layout::OPTIONS_INFO_X, layout::OPTIONS_INFO_TOP_Y -
-                                                layout::OPTIONS_INFO_SPACING * line + 3, 300, 8}, INFO)) << line;
-    EXPECT_EQ("190x10", ink_size(*frame, {layout::OPTIONS_INFO_X, layout::OPTIONS_INFO_TOP_Y - 2, 560, 14}, INFO));  // 10
+        EXPECT_EQ(line < 2, has_colour(*frame,
+                                       {layout::OPTIONS_INFO_X,
+                                        layout::OPTIONS_INFO_TOP_Y - layout::OPTIONS_INFO_SPACING * line + 3, 300, 8},
+                                       INFO))
+            << line;
+    EXPECT_EQ("190x10",
+              ink_size(*frame, {layout::OPTIONS_INFO_X, layout::OPTIONS_INFO_TOP_Y - 2, 560, 14}, INFO));  // 10
     // Enter on "Save Settings" writes the file beside the game, which the game read at its start.
     fs::remove(folder / "TapFall.ini");
     type(std::vector<std::string>(SAVE_SETTINGS - PIECE_PREVIEWS, "Down"));
     type({"Return"});
     std::string saved;
     // Whole once the last line, the key for Space, is there.
-    EXPECT_TRUE(eventually([&] { return (saved = read_file(folder / "TapFall.ini")).find("\nKEY_SPACE=32\n") != std::string::npos; }));
+    EXPECT_TRUE(eventually(
+        [&] { return (saved = read_file(folder / "TapFall.ini")).find("\nKEY_SPACE=32\n") != std::string::npos; }));
     EXPECT_NE(saved.find("\nRandomizer=Bastet\nRotationGuide=FALSE\nSound=FALSE\n"), std::string::npos) << saved;
     type({"Escape"});
     ASSERT_TRUE(wait_for_menu(OPTIONS_ENTRY));

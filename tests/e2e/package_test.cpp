@@ -16,14 +16,19 @@ using Package = GameTest;
 // folder can be written, saving says so on standard error.
 TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
     if (!installed_game().empty()) GTEST_SKIP() << "unpacks the package that tools/build-deb made";
-    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home", game = root / "usr/lib/tapfall";
+    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home",
+                   game = root / "usr/lib/tapfall";
     const std::string font = "/usr/share/fonts/truetype/dejavu/", deb = TAPFALL_SOURCE_DIR "/build-deb/tapfall_*.deb";
-    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font + " home root-home && cp " +
-                              font + "DejaVuSansMono-Bold.ttf root" + font + " && echo GameMode=Endless > " + game.string() +
-                              "/TapFall.ini && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)").c_str()))
+    ASSERT_EQ(
+        0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font +
+                        " home root-home && cp " + font + "DejaVuSansMono-Bold.ttf root" + font +
+                        " && echo GameMode=Endless > " + game.string() +
+                        "/TapFall.ini && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)")
+                           .c_str()))
         << "no " << deb << ": tools/build-deb makes it";
     Environment player = {{"PATH", (root / "usr/games").string() + ":" + std::getenv("PATH")},
-                          {"HOME", home.string()}, {"XDG_DATA_HOME", std::nullopt}};
+                          {"HOME", home.string()},
+                          {"XDG_DATA_HOME", std::nullopt}};
     // Enter on the game mode when asked to change it, then on "Save Settings", two lines up.
     const auto save = [&](const fs::path& settings, bool change) {
         std::string saved;
@@ -64,8 +69,9 @@ TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
         ASSERT_TRUE(wait_for_menu(0));
         type({"Down", "Return", "Up", "Up", "Return"});
         EXPECT_TRUE(eventually([&] { return !error_output().empty(); }));
-        EXPECT_EQ("tapfall: cannot save the settings to /nonexistent/.local/share/tapfall/TapFall.ini: Permission denied\n",
-                  error_output());
+        EXPECT_EQ(
+            "tapfall: cannot save the settings to /nonexistent/.local/share/tapfall/TapFall.ini: Permission denied\n",
+            error_output());
     }
     std::system(("chmod -R u+w '" + root.string() + "'").c_str());  // so that the folder can go
 }

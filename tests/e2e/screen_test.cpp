@@ -18,8 +18,8 @@ using GameScreen = GameTest;
 // F2 saves the next frame drawn. The I tile is first in the sheet, or fourth in the ARS colours;
 // f is the 10-key scheme's key for the big field's first column.
 TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
-    for (const auto& [settings, key, big, tile] : {std::tuple("", "a", false, 0), {"ARS=TRUE\n", "a", false, 3},
-                                                   {"BigMode=TRUE\n", "f", true, 0}}) {
+    for (const auto& [settings, key, big, tile] :
+         {std::tuple("", "a", false, 0), {"ARS=TRUE\n", "a", false, 3}, {"BigMode=TRUE\n", "f", true, 0}}) {
         SCOPED_TRACE(settings);
         write_settings(ONLY_I + std::string(settings));
         start();
@@ -51,7 +51,8 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
 // drops it into its column: ten passes over the row clear forty lines, and the finished screen
 // is saved, the time in the colour of the mode's result, the rest in the finished colour.
 TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
-    const std::optional<Image> idle = play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
+    const std::optional<Image> idle =
+        play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
     ASSERT_TRUE(idle);
     type({"space"});
     xdotool("keydown", {"minus"});
@@ -67,7 +68,8 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     for (int x = 0; x < 4 * layout::CELL; x += layout::CELL) {
         EXPECT_EQ(0, is_i(layout::HOLD_PIECE_X + x, layout::ACTIVE_PIECE_Y)) << x;
         for (int preview = 0; preview < 10; ++preview)
-            EXPECT_EQ(0, is_i(layout::PREVIEW_X + x, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview)) << preview;
+            EXPECT_EQ(0, is_i(layout::PREVIEW_X + x, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview))
+                << preview;
         // The home row's slot and the number row's show the flat I; the axis strip covers their
         // first cell, and, in the number row's, one more above it.
         if (x == 0) continue;
@@ -127,8 +129,9 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     // Everything but the field and its legend, which show the keys held in the frame saved.
     const int right_of_field = layout::FIELD_X + layout::FIELD_WIDTH;
     EXPECT_EQ(0, differing(again->second, {0, 0, layout::FIELD_X, layout::WINDOW_HEIGHT}, result->second));
-    EXPECT_EQ(0, differing(again->second, {right_of_field, 0, layout::WINDOW_WIDTH - right_of_field, layout::WINDOW_HEIGHT},
-                           result->second));
+    EXPECT_EQ(
+        0, differing(again->second, {right_of_field, 0, layout::WINDOW_WIDTH - right_of_field, layout::WINDOW_HEIGHT},
+                     result->second));
     type({"Escape"});
     EXPECT_EQ(0, wait_for_exit());
     EXPECT_EQ(records, read_file(folder / "TapFall-records.csv"));

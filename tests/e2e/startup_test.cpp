@@ -17,7 +17,8 @@ TEST_F(StartUp, FindsItsFilesHoweverItIsStartedAndEndsWhenItsWindowIsClosedOrLos
     fs::create_directory(links);
     fs::create_symlink(folder / "tapfall", links / "tapfall-game");
     ASSERT_EQ(0, std::system(("'" CMAKE_COMMAND_PATH "' --install '" TAPFALL_BUILD_DIR "' --prefix '" +
-                              installed.string() + "' >/dev/null").c_str()));
+                              installed.string() + "' >/dev/null")
+                                 .c_str()));
     const std::string path = std::string(":") + std::getenv("PATH");
     const std::pair<std::string, Environment> starts[] = {{"tapfall/tapfall", {}},
                                                           {"tapfall", {{"PATH", folder.string() + path}}},
@@ -52,11 +53,18 @@ TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
     } cases[] = {
         // Without a reachable display SDL would fall back to an invisible off-screen window.
         {{{"DISPLAY", std::nullopt}}, {}, "Error:Couldn't initialize SDL", "No display to open a window on"},
-        {{{"SDL_VIDEODRIVER", "dummy"}}, {}, "Error:Couldn't set video mode", "OpenGL support is either not configured"},
+        {{{"SDL_VIDEODRIVER", "dummy"}},
+         {},
+         "Error:Couldn't set video mode",
+         "OpenGL support is either not configured"},
         {{}, {"sfx/finish.ogg", "sfx/hurry.ogg"}, "Error:Couldn't load sfx/hurry.ogg", ""},
-        {{}, {"sfx/rotate.ogg", asset_files::FONT}, std::string("Error:Couldn't load ") + asset_files::FONT,
+        {{},
+         {"sfx/rotate.ogg", asset_files::FONT},
+         std::string("Error:Couldn't load ") + asset_files::FONT,
          std::string("Couldn't open ") + asset_files::FONT},
-        {{}, {asset_files::FONT, "img/backdrop.png"}, "Error:Couldn't load image file: img/backdrop.png",
+        {{},
+         {asset_files::FONT, "img/backdrop.png"},
+         "Error:Couldn't load image file: img/backdrop.png",
          "Couldn't open img/backdrop.png"},
         {{}, {"sfx/3c.ogg", "sfx/countdownstart.ogg"}, "Error:Couldn't load sfx/countdownstart.ogg", ""},
     };
@@ -76,8 +84,11 @@ TEST_F(StartUp, FailsWithStatusOneAndTheFirstProblemAtTheEndOfStandardError) {
 // A command line it cannot follow opens no window, even where there is no display to open one.
 TEST_F(StartUp, ACommandLineItCannotFollowEndsWithStatusTwoAndOneLine) {
     for (const auto& [arguments, message] :
-         {std::pair<std::vector<std::string>, std::string>{{"--frobnicate"}, "tapfall: cannot follow '--frobnicate' here (try --help)\n"},
-          {{"--replay", "nothing.replay"}, "tapfall: cannot read " + (folder / "../nothing.replay").lexically_normal().string() + ": No such file or directory\n"}}) {
+         {std::pair<std::vector<std::string>, std::string>{{"--frobnicate"},
+                                                           "tapfall: cannot follow '--frobnicate' here (try --help)\n"},
+          {{"--replay", "nothing.replay"},
+           "tapfall: cannot read " + (folder / "../nothing.replay").lexically_normal().string() +
+               ": No such file or directory\n"}}) {
         start("", {{"DISPLAY", std::nullopt}}, arguments);
         EXPECT_EQ(wait_for_exit(), 2);
         EXPECT_EQ(error_output(), message);

@@ -9,10 +9,11 @@
 #include <random>
 
 #include "app/game_loop.h"
-#include "rules/actions.h"
 #include "options/options.h"
 #include "persist/replay_file.h"
+#include "persist/settings_file.h"
 #include "randomizers/randomizer.h"
+#include "rules/actions.h"
 #include "support/seams.h"
 
 namespace {
@@ -24,7 +25,8 @@ std::string outcome(const Session& session) {
     std::string text;
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
         for (int row = 0; row < PLAYFIELD_ROWS; ++row) text += char('0' + session.game.playfield.cell(column, row));
-    for (int number : {session.game.active_piece.type, session.game.hold_piece.type, session.game.lines, session.game.pieces, session.game.keys, int(session.game.finished),
+    for (int number : {session.game.active_piece.type, session.game.hold_piece.type, session.game.lines,
+                       session.game.pieces, session.game.keys, int(session.game.finished),
                        session.game.finished ? int(session.game.end_ticks - session.game.start_ticks) : 0})
         text += " " + std::to_string(number);
     return text;
@@ -35,19 +37,24 @@ std::string outcome(const Session& session) {
 TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     FakeClock clock{5000};
     // Plays frames until the input leaves, each 16 ms and a few more, as `jitter` decides.
-    const auto play = [&clock](Session& session, const std::function<InputResult(Session&, uint32_t)>& input, unsigned jitter) {
+    const auto play = [&clock](Session& session, const std::function<InputResult(Session&, uint32_t)>& input,
+                               unsigned jitter) {
         std::mt19937 pace(jitter);
         run_game_loop(session, {input, [](Session&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
     };
     std::mt19937 random{7};
-    set_random_source([&random] { return int(random() & 0x7fffffff); });
+    const RandomFrom seam([&random] { return int(random() & 0x7fffffff); });
     int finished = 0, forty_lines_finished = 0, refused = 0;
-    for (int combination = 0; combination < 75; ++combination) {
+    const size_t schemes = control_schemes().size(), randomizers = randomizer_kinds().size();
+    for (size_t combination = 0; combination < schemes * randomizers * placement_systems().size(); ++combination) {
         Session live;
         Settings& settings = live.settings;
-        settings.control_scheme = {combination % 3};
-        settings.randomizer = {combination / 3 % 5};
-        settings.placement_system = {combination / 15};
+        const std::string scheme = control_schemes()[combination % schemes].name;
+        const std::string randomizer = randomizer_kinds()[combination / schemes % randomizers].name;
+        process_line("InputType=" + scheme, settings);
+        process_line("Randomizer=" + randomizer, settings);
+        process_line(std::string("PieceMaskType=") + placement_systems()[combination / schemes / randomizers].name,
+                     settings);
         settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
         settings.practice_mode = combination % 4 < 2;
         settings.big_mode = combination % 7 == 0;
@@ -56,33 +63,43 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         live.reset();
         // A key in about every third frame, and some after the end, which still drop pieces. I
         // pieces set upright in every column in turn finish a 40-lines game.
-        const bool stands_up = settings.randomizer == find_kind(randomizer_kinds(), "I-Cheat");
-        const std::string upright = settings.control_scheme.index == 0 ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
+        const bool stands_up = randomizer == "I-Cheat";
+        const std::string upright = scheme == "10-Key" ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
         size_t next_upright = 0;
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
         std::mt19937 keys(combination);
-        play(live, [&](Session& g, uint32_t now) {
-            if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
-            if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
-            unsigned pressed = keys() % 9;
-            return read_game_input(g, now, [&](SDL_Event* event) {
-                const bool upright_key = stands_up && keys() % 10 != 0;
-                event->type = SDL_KEYDOWN;
-                event->key.keysym.sym = SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
-                return pressed++ < 3;
-            });
-        }, combination);
+        play(
+            live,
+            [&](Session& g, uint32_t now) {
+                if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
+                if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
+                unsigned pressed = keys() % 9;
+                return read_game_input(g, now, [&](SDL_Event* event) {
+                    const bool upright_key = stands_up && keys() % 10 != 0;
+                    event->type = SDL_KEYDOWN;
+                    event->key.keysym.sym =
+                        SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
+                    return pressed++ < 3;
+                });
+            },
+            combination);
 
         const std::optional<Replay> replay = parse_replay(replay_text(live)).replay;
         ASSERT_TRUE(replay);
         Session again;
         ReplayFeed feed(again, replay->settings, replay->recording);
-        play(again, [&](Session& g, uint32_t now) {
-            if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines)) return InputResult::LeaveGame;
-            feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) { refused += outcome == KeyOutcome::Refused; });
-            return InputResult::Continue;
-        }, combination + 100);
+        play(
+            again,
+            [&](Session& g, uint32_t now) {
+                if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines))
+                    return InputResult::LeaveGame;
+                feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) {
+                    refused += outcome == KeyOutcome::Refused;
+                });
+                return InputResult::Continue;
+            },
+            combination + 100);
 
         // The same settings, deals and keys at the same times, and the same end.
         EXPECT_EQ(replay_text(live), replay_text(again));
@@ -90,7 +107,6 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         finished += live.game.finished;
         forty_lines_finished += live.game.finished && settings.game_mode == GameMode::FortyLines;
     }
-    set_random_source(nullptr);
     // The games must have been what this test says they were.
     EXPECT_GT(finished, 40);
     EXPECT_GT(forty_lines_finished, 3);
@@ -102,11 +118,12 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
 TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
     FakeClock clock{5000};
     Session live;
-    live.settings.randomizer = *find_kind(randomizer_kinds(), "I-Cheat");
+    process_line("Randomizer=I-Cheat", live.settings);
     live.reset();
     start_play(live, clock.now);
     const std::string round = "wawswdwfwgwhwjwkwlw;";
-    for (uint32_t key = 0; !live.game.finished; ++key) handle_game_key(live, round[key % round.size()], live.game.start_ticks + 10 * key);
+    for (uint32_t key = 0; !live.game.finished; ++key)
+        handle_game_key(live, round[key % round.size()], live.game.start_ticks + 10 * key);
     const std::string text = replay_text(live);
     const auto diverged = [](const std::string& replay_text) {
         const Replay replay = parse_replay(replay_text).replay.value();

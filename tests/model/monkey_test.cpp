@@ -7,7 +7,8 @@
 #include <random>
 
 #include "input/control_scheme.h"
-#include "model/random_source.h"
+#include "persist/settings_file.h"
+#include "support/seams.h"
 
 namespace {
 
@@ -20,24 +21,25 @@ bool sound(const Session& session) {
         }
     for (int i = 0; i < session.settings.piece_previews; ++i)
         if (session.game.previews[i].type < 0 || session.game.previews[i].type >= PIECE_TYPES) return false;
-    return session.game.active_piece.type >= 0 && session.game.active_piece.type < PIECE_TYPES && session.game.hold_piece.type < PIECE_TYPES &&
-           session.game.lines >= 0 && !(session.settings.game_mode == GameMode::FortyLines && session.game.lines >= 40 && !session.game.finished);
+    return session.game.active_piece.type >= 0 && session.game.active_piece.type < PIECE_TYPES &&
+           session.game.hold_piece.type < PIECE_TYPES && session.game.lines >= 0 &&
+           !(session.settings.game_mode == GameMode::FortyLines && session.game.lines >= 40 && !session.game.finished);
 }
 
 }  // namespace
 
 TEST(Monkey, RandomKeysKeepEveryGameSound) {
     std::mt19937 generator(20240611);
-    const auto below = [&generator](int n) { return int(generator() % unsigned(n)); };
+    const auto below = [&generator](size_t n) { return int(generator() % n); };
     // The randomizers draw from the monkey's generator, so that a failure replays.
-    set_random_source([&generator] { return int(generator() & INT_MAX); });
+    const RandomFrom random([&generator] { return int(generator() & INT_MAX); });
     long pieces = 0, finishes = 0;
     for (int round = 0; round < 250; ++round) {
         Session session;
         Settings& settings = session.settings;
-        for (bool Settings::*flag : {&Settings::big_mode, &Settings::deep_drop, &Settings::practice_mode, &Settings::ars,
-                                     &Settings::hold_allowed, &Settings::double_hold, &Settings::hold_orient,
-                                     &Settings::column_clamp})
+        for (bool Settings::*flag :
+             {&Settings::big_mode, &Settings::deep_drop, &Settings::practice_mode, &Settings::ars,
+              &Settings::hold_allowed, &Settings::double_hold, &Settings::hold_orient, &Settings::column_clamp})
             settings.*flag = below(2);
         settings.music_mode = below(10) == 0;
         settings.game_mode = GameMode(below(GAME_MODES));
@@ -57,7 +59,11 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
             const Progress before = session.game;
             // Restarting wipes the game, so the monkey seldom does it, unless nothing fits any more.
             const bool restart = idle > 40 || below(300) == 0;
-            handle_game_key(session, restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400), press);
+            handle_game_key(session,
+                            restart    ? KEY_RETURN
+                            : below(3) ? logical_key(below(KEY_BINDINGS))
+                                       : below(400),
+                            press);
             ASSERT_TRUE(sound(session)) << "round " << round << ", press " << press;
             ASSERT_LE(session.game.keys, before.keys + 1);
             finishes += session.game.finished && !before.finished;
@@ -66,7 +72,6 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
             session.events.clear();
         }
     }
-    set_random_source(nullptr);
     // The monkey must have been everywhere, not stuck in front of a full field.
     EXPECT_GT(pieces, 5000);
     EXPECT_GT(finishes, 1);

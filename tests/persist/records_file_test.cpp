@@ -13,10 +13,12 @@
 
 namespace {
 
-const std::string FORTY = "2026-12-07 14:05:09,40Lines,40-Key,I-Cheat,Center-aligned,TRUE,FALSE,45.123,45.123,101,40,102,"
-                          "134.30,1.01,FALSE,TRUE,TRUE,FALSE,3,FALSE,ARS";
+const std::string FORTY =
+    "2026-12-07 14:05:09,40Lines,40-Key,I-Cheat,Center-aligned,TRUE,FALSE,45.123,45.123,101,40,102,"
+    "134.30,1.01,FALSE,TRUE,TRUE,FALSE,3,FALSE,ARS";
 // A line of the first columns, from before the rest were kept: the defaults.
-const std::string OLD_TWO = "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,130,52,260,65.00,2.00";
+const std::string OLD_TWO =
+    "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,130,52,260,65.00,2.00";
 const std::string TWO = OLD_TWO + ",TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS";
 
 }  // namespace
@@ -28,8 +30,8 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     session.settings.randomizer = {3};
     session.settings.placement_system = {1};
     session.settings.big_mode = true;
-    std::tie(session.settings.deep_drop, session.settings.double_hold, session.settings.piece_previews, session.settings.ars) =
-        std::tuple(false, false, 3, true);
+    std::tie(session.settings.deep_drop, session.settings.double_hold, session.settings.piece_previews,
+             session.settings.ars) = std::tuple(false, false, 3, true);
     session.game.start_ticks = 4000000000u;
     session.game.end_ticks = session.game.start_ticks + 45123;  // across the clock's wrap
     std::tie(session.game.pieces, session.game.lines, session.game.keys) = std::tuple(101, 40, 102);
@@ -39,9 +41,11 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     EXPECT_EQ(TWO, record_line(*parse_record(OLD_TWO)));
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
-         {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11), TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
-          "2026-12-07 14:05:09,Endless" + FORTY.substr(27), "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43),
-          OLD_TWO + ",TRUE", FORTY.substr(0, FORTY.size() - 11) + "11,FALSE,ARS", FORTY.substr(0, FORTY.size() - 3) + "XRS",
+         {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11),
+          TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
+          "2026-12-07 14:05:09,Endless" + FORTY.substr(27),
+          "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43), OLD_TWO + ",TRUE",
+          FORTY.substr(0, FORTY.size() - 11) + "11,FALSE,ARS", FORTY.substr(0, FORTY.size() - 3) + "XRS",
           FORTY.substr(0, FORTY.size() - 17) + "yes,TRUE,FALSE,3,FALSE,ARS"})
         EXPECT_FALSE(parse_record(line)) << line;
 
@@ -65,7 +69,8 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     EXPECT_EQ("", read_records(dir.file("missing.csv")).error);
     EXPECT_TRUE(read_records(dir.file("missing.csv")).records.empty());
     // A spreadsheet's line ends read as well; a folder is no file; a huge one is read up to a bound.
-    dir.write("saved.csv", std::string(RECORDS_HEADER).replace(std::strlen(RECORDS_HEADER) - 1, 1, "\r\n") + FORTY + "\r\n");
+    dir.write("saved.csv",
+              std::string(RECORDS_HEADER).replace(std::strlen(RECORDS_HEADER) - 1, 1, "\r\n") + FORTY + "\r\n");
     EXPECT_EQ(1u, read_records(dir.file("saved.csv")).records.size());
     EXPECT_EQ("cannot read " + dir.path().string() + ": Is a directory", read_records(dir.path()).error);
     dir.write("huge.csv", "");

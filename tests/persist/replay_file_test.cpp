@@ -15,9 +15,13 @@ const std::string RESULT = "result=lines 0 pieces 0 keys 2 time 0 field 0000abcd
 // What a replay holds is played out in tests/input/replay_feed_test.cpp; here, its text. A replay
 // is a file players share, so every line must be one this game writes, in its place.
 TEST(ReplayFile, IsReadOnlyWhenEveryLineIsOneTheGameWritesInItsPlace) {
-    const auto replay = parse_replay(FIRST + "InputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=0 97\npress=4294967295 283\n"
-                                     "KEY_LETTER_A=283\n" + RESULT);
-    ASSERT_TRUE(parse_replay(FIRST + "InputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=0 97\npress=4294967295 322\n" + RESULT).replay);
+    const auto replay = parse_replay(FIRST +
+                                     "InputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=0 97\npress=4294967295 283\n"
+                                     "KEY_LETTER_A=283\n" +
+                                     RESULT);
+    ASSERT_TRUE(
+        parse_replay(FIRST + "InputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=0 97\npress=4294967295 322\n" + RESULT)
+            .replay);
     EXPECT_EQ("line 6: key code 283 is one the game never records", replay.error);
     const Replay read = *parse_replay("#TapFall replay 1\nInputType=40-Key\ndeals=ZSJ\ndeals=LI\npress=9 97\n").replay;
     EXPECT_EQ(1, read.settings.control_scheme.index);
@@ -51,7 +55,8 @@ TEST(ReplayFile, IsReadOnlyWhenEveryLineIsOneTheGameWritesInItsPlace) {
              {FIRST + "Sound=TRUE\n" + RESULT, "no pieces were dealt"},
              {FIRST + deals + "press=1 97\n", "it ends at line 3 without its result"},
              {FIRST + deals + "press=1 9", "line 3: cut short: it has no line feed"},
-             {FIRST + deals + "press=1 97\n" + std::string(5000, '#') + "\n", "line 4: longer than any line of a replay"},
+             {FIRST + deals + "press=1 97\n" + std::string(5000, '#') + "\n",
+              "line 4: longer than any line of a replay"},
              {"#TapFall replay 1\n" + deals + RESULT, "line 3: a result line in a replay of version 1"},
          })
         EXPECT_EQ(error, parse_replay(text).error) << text;
@@ -65,7 +70,9 @@ TEST(ReplayFile, IsReadOnlyWhenEveryLineIsOneTheGameWritesInItsPlace) {
     EXPECT_EQ(dir.file("game_3.replay"), write_replay(session, base));
     EXPECT_EQ(replay_text(session), dir.read("game.replay"));
     dir.write("bad.replay", FIRST + "hello\n");
-    EXPECT_EQ(dir.file("bad.replay") + ":2: not a line of the settings this game writes: hello", read_replay(dir.file("bad.replay")).error);
-    EXPECT_EQ("cannot read " + dir.file("none.replay") + ": No such file or directory", read_replay(dir.file("none.replay")).error);
+    EXPECT_EQ(dir.file("bad.replay") + ":2: not a line of the settings this game writes: hello",
+              read_replay(dir.file("bad.replay")).error);
+    EXPECT_EQ("cannot read " + dir.file("none.replay") + ": No such file or directory",
+              read_replay(dir.file("none.replay")).error);
     EXPECT_EQ("cannot read " + dir.path().string() + ": Is a directory", read_replay(dir.path()).error);
 }

@@ -19,7 +19,8 @@ TEST(GameView, ChangesWithWhatTheScreenShowsAndOnlyThen) {
     EXPECT_EQ("     0.000", game_view(session, none, 14000).running.back().text);
     EXPECT_TRUE(counting.still == later.still && !(counting.running == later.running));
     // Held in the countdown, a key lights no column but turns its label pink: only green and blue change.
-    EXPECT_FALSE(counting == game_view(session, [](KeyCode key) { return key == 'a'; }, 12250));
+    EXPECT_FALSE(counting == game_view(
+                                 session, [](KeyCode key) { return key == 'a'; }, 12250));
     game.started = game.finished = true;
     game.end_ticks = 20000;
     const ScreenView finished = game_view(session, none, 30000);
@@ -33,7 +34,10 @@ TEST(Drawing, CellColoursAndPaddedTextureSizes) {
     std::string x;
     for (bool ars : {false, true})
         for (int cell = CELL_I; cell <= CELL_Z; ++cell) x += std::to_string(20 * cell_tile(cell, ars)) + " ";
-    EXPECT_EQ("0 20 120 100 80 40 60 " "60 20 0 100 80 120 40 ", x);
+    EXPECT_EQ(
+        "0 20 120 100 80 40 60 "
+        "60 20 0 100 80 120 40 ",
+        x);
     EXPECT_EQ(-1, cell_tile(CELL_EMPTY, false));
     EXPECT_EQ(-1, cell_tile(8, true));
     const std::pair<int, int> pads[] = {{-5, 1}, {1, 1}, {2, 2}, {3, 4}, {20, 32}, {32, 32}, {33, 64}, {640, 1024}};

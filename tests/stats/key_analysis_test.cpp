@@ -17,12 +17,13 @@ TEST(KeyAnalysis, TimesEveryKeyFromThePiecesArrivalAndCountsItsRefusedDrops) {
     replay.recording.keys = {{500, 'a'}, {800, ';'}, {1000, 'w'}, {1300, ';'}, {1400, ' '}, {1700, ' '}, {2100, 'a'}};
     std::vector<KeyStats> keys;
     analyse_replay(replay, keys);
-    EXPECT_EQ("key        presses  mean ms  median ms  refused drops\n"
-              "a                2      600        600  0 of 2\n"
-              ";                2      550        550  1 of 2\n"
-              "w                1      500        500  -\n"
-              "Space            2      200        200  -\n",
-              keys_report(keys));
+    EXPECT_EQ(
+        "key        presses  mean ms  median ms  refused drops\n"
+        "a                2      600        600  0 of 2\n"
+        ";                2      550        550  1 of 2\n"
+        "w                1      500        500  -\n"
+        "Space            2      200        200  -\n",
+        keys_report(keys));
     // A second game adds to the same keys.
     analyse_replay(replay, keys);
     EXPECT_EQ(4, keys[0].presses);

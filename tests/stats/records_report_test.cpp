@@ -22,7 +22,8 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
     EXPECT_EQ("No finished games are recorded yet.\n", records_report({}));
     // More lines is better, and the last ten only count.
     std::vector<Record> two_minutes;
-    for (int lines : {90, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}) two_minutes.push_back(game("", "2Minutes", "10-Key", 0, lines));
+    for (int lines : {90, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100})
+        two_minutes.push_back(game("", "2Minutes", "10-Key", 0, lines));
     EXPECT_DOUBLE_EQ(10, trend_per_game({two_minutes.begin() + 1, two_minutes.end()}));
     EXPECT_NE(std::string::npos, records_report(two_minutes).find("Trend: better by 10.00 lines a game\n"));
     EXPECT_EQ(0, trend_per_game({two_minutes[0]}));
@@ -49,8 +50,10 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
     EXPECT_NE(std::string::npos, close.find(">90.5</text>"));
     std::vector<Record> many;
     for (int i = 0; i < 100000; ++i)
-        many.push_back(game(("2026-12-01 " + std::to_string(10 + i / 3600) + ":" + std::to_string(10 + i / 60 % 60) + ":" +
-                             std::to_string(10 + i % 60 % 50)).c_str(), "40Lines", "40-Key", 40000 + i % 1000, 40));
+        many.push_back(game(("2026-12-01 " + std::to_string(10 + i / 3600) + ":" + std::to_string(10 + i / 60 % 60) +
+                             ":" + std::to_string(10 + i % 60 % 50))
+                                .c_str(),
+                            "40Lines", "40-Key", 40000 + i % 1000, 40));
     const std::string crowded = records_chart(many);
     EXPECT_LT(crowded.size(), 100000u);
 }

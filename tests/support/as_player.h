@@ -23,6 +23,5 @@ inline bool as_player(const std::filesystem::path& folder, const std::function<b
         _exit(body() ? 0 : 1);
     }
     int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
