@@ -37,8 +37,8 @@ std::string outcome(const Session& session) {
 TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     FakeClock clock{5000};
     // Plays frames until the input leaves, each 16 ms and a few more, as `jitter` decides.
-    const auto play = [&clock](Session& session, const std::function<InputResult(Session&, uint32_t)>& input,
-                               unsigned jitter) {
+    const auto play = [&clock](Session& session, unsigned jitter,
+                               const std::function<InputResult(Session&, uint32_t)>& input) {
         std::mt19937 pace(jitter);
         run_game_loop(session, {input, [](Session&) {}, [&](uint32_t ms) { clock.now += ms + pace() % 7; }});
     };
@@ -58,7 +58,7 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
         settings.practice_mode = combination % 4 < 2;
         settings.big_mode = combination % 7 == 0;
-        settings.key_bindings.keys[10] = 's';  // a plays as s
+        process_line("KEY_LETTER_A=115", settings);  // a plays as s
         apply_randomizer_limits(settings);
         live.reset();
         // A key in about every third frame, and some after the end, which still drop pieces. I
@@ -69,37 +69,31 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
         std::mt19937 keys(combination);
-        play(
-            live,
-            [&](Session& g, uint32_t now) {
-                if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
-                if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
-                unsigned pressed = keys() % 9;
-                return read_game_input(g, now, [&](SDL_Event* event) {
-                    const bool upright_key = stands_up && keys() % 10 != 0;
-                    event->type = SDL_KEYDOWN;
-                    event->key.keysym.sym =
-                        SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
-                    return pressed++ < 3;
-                });
-            },
-            combination);
+        play(live, combination, [&](Session& g, uint32_t now) {
+            if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
+            if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
+            unsigned pressed = keys() % 9;
+            return read_game_input(g, now, [&](SDL_Event* event) {
+                const bool upright_key = stands_up && keys() % 10 != 0;
+                event->type = SDL_KEYDOWN;
+                event->key.keysym.sym =
+                    SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
+                return pressed++ < 3;
+            });
+        });
 
         const std::optional<Replay> replay = parse_replay(replay_text(live)).replay;
         ASSERT_TRUE(replay);
         Session again;
         ReplayFeed feed(again, replay->settings, replay->recording);
-        play(
-            again,
-            [&](Session& g, uint32_t now) {
-                if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines))
-                    return InputResult::LeaveGame;
-                feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) {
-                    refused += outcome == KeyOutcome::Refused;
-                });
-                return InputResult::Continue;
-            },
-            combination + 100);
+        play(again, combination + 100, [&](Session& g, uint32_t now) {
+            if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines))
+                return InputResult::LeaveGame;
+            feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) {
+                refused += outcome == KeyOutcome::Refused;
+            });
+            return InputResult::Continue;
+        });
 
         // The same settings, deals and keys at the same times, and the same end.
         EXPECT_EQ(replay_text(live), replay_text(again));

@@ -12,18 +12,22 @@
 
 namespace {
 
+// Every cell inside the field holds a cell and none outside it, every piece is one of the seven,
+// and a forty-lines game past forty lines is finished.
 bool sound(const Session& session) {
+    const Game& game = session.game;
+    const auto real = [](const Piece& piece) { return piece.type >= 0 && piece.type < PIECE_TYPES; };
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
         for (int row = 0; row < PLAYFIELD_ROWS; ++row) {
-            const bool inside = column < session.game.playfield.width() && row < session.game.playfield.height();
-            const int cell = session.game.playfield.cell(column, row);
+            const bool inside = column < game.playfield.width() && row < game.playfield.height();
+            const int cell = game.playfield.cell(column, row);
             if (cell < CELL_EMPTY || cell > CELL_Z || (!inside && cell != CELL_EMPTY)) return false;
         }
     for (int i = 0; i < session.settings.piece_previews; ++i)
-        if (session.game.previews[i].type < 0 || session.game.previews[i].type >= PIECE_TYPES) return false;
-    return session.game.active_piece.type >= 0 && session.game.active_piece.type < PIECE_TYPES &&
-           session.game.hold_piece.type < PIECE_TYPES && session.game.lines >= 0 &&
-           !(session.settings.game_mode == GameMode::FortyLines && session.game.lines >= 40 && !session.game.finished);
+        if (!real(game.previews[i])) return false;
+    return real(game.active_piece) && (game.hold_piece.type == NO_PIECE || real(game.hold_piece)) && game.lines >= 0 &&
+           !(game.lines >= game_mode_kind(session.settings.game_mode).line_goal &&
+             game_mode_kind(session.settings.game_mode).line_goal > 0 && !game.finished);
 }
 
 }  // namespace
@@ -59,11 +63,8 @@ TEST(Monkey, RandomKeysKeepEveryGameSound) {
             const Progress before = session.game;
             // Restarting wipes the game, so the monkey seldom does it, unless nothing fits any more.
             const bool restart = idle > 40 || below(300) == 0;
-            handle_game_key(session,
-                            restart    ? KEY_RETURN
-                            : below(3) ? logical_key(below(KEY_BINDINGS))
-                                       : below(400),
-                            press);
+            const KeyCode key = restart ? KEY_RETURN : below(3) ? logical_key(below(KEY_BINDINGS)) : below(400);
+            handle_game_key(session, key, press);
             ASSERT_TRUE(sound(session)) << "round " << round << ", press " << press;
             ASSERT_LE(session.game.keys, before.keys + 1);
             finishes += session.game.finished && !before.finished;

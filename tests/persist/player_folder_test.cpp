@@ -9,6 +9,8 @@
 #include "support/as_player.h"
 #include "support/temp_dir.h"
 
+namespace fs = std::filesystem;
+
 TEST(PlayerFolder, IsTheGamesOwnFolderOnlyForAFolderInstallationThatMayWriteThere) {
     const TempDir home;
     const std::string h = home.path().string(), in_passwd = "/home/player";
@@ -29,47 +31,35 @@ TEST(PlayerFolder, IsTheGamesOwnFolderOnlyForAFolderInstallationThatMayWriteTher
     EXPECT_EQ("/nonexistent/.local/share/tapfall", folder(SYSTEM, true, nullptr, nullptr, ""));
 }
 
-// Where no player's folder can be made, saving says which file and why: the folder it could not
-// make, not the missing one below it.
 // A game folder the player cannot write, with settings of its own: they are read until the data
-// home has some, and saving makes every folder the data home lacks.
-TEST(PlayerFolder, AFolderInstallationTheDataHomeTakesOverReadsItsOwnSettingsUntilThen) {
+// home has some, and saving makes every folder the data home lacks. Where no player's folder can
+// be made, saving says which file and why: the folder it could not make, not the one below it.
+TEST(PlayerFolder, AFolderInstallationReadsItsOwnSettingsUntilASaveMakesTheDataHomesFolders) {
     const TempDir dir;
-    const std::filesystem::path game = dir.path() / "game";
-    std::filesystem::create_directory(game);
+    const fs::path game = dir.path() / "game", locked = dir.path() / "locked";
+    fs::create_directory(game);
+    fs::create_directory(locked);
     std::ofstream(game / "TapFall.ini") << "Sound=FALSE\n";
     EXPECT_TRUE(as_player(dir.path(), [&] {
-        std::filesystem::permissions(game, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(game);
+        for (const fs::path& folder : {game, locked})
+            fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        const fs::path previous = fs::current_path();
+        fs::current_path(game);
         setenv("XDG_DATA_HOME", (dir.path() / "new/data").c_str(), 1);
         choose_player_folder();
         const bool own_first = settings_file_to_read() == "TapFall.ini";
         std::string failure;
         const bool saved = save_player_settings(Settings(), &failure);
         const bool data_then = settings_file_to_read() == (dir.path() / "new/data/tapfall/TapFall.ini").string();
-        std::filesystem::permissions(game, std::filesystem::perms::owner_all);
-        std::filesystem::current_path(previous);
-        unsetenv("XDG_DATA_HOME");
-        choose_player_folder();
-        return own_first && saved && data_then;
-    }));
-}
-
-TEST(PlayerFolder, SavingWhereNoFolderCanBeMadeSaysWhy) {
-    const TempDir dir;
-    const std::filesystem::path locked = dir.path() / "locked";
-    std::filesystem::create_directory(locked);
-    std::filesystem::permissions(locked, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_TRUE(as_player(dir.path(), [&] {
         setenv("XDG_DATA_HOME", (locked / "data").c_str(), 1);
         choose_player_folder();
-        std::string failure;
-        const bool saved = save_player_settings(Settings(), &failure);
+        const bool refused = !save_player_settings(Settings(), &failure) &&
+                             failure == "cannot save the settings to " +
+                                            (locked / "data/tapfall/TapFall.ini").string() + ": Permission denied";
+        for (const fs::path& folder : {game, locked}) fs::permissions(folder, fs::perms::owner_all);
+        fs::current_path(previous);
         unsetenv("XDG_DATA_HOME");
         choose_player_folder();
-        return !saved && failure == "cannot save the settings to " + (locked / "data/tapfall/TapFall.ini").string() +
-                                        ": Permission denied";
+        return own_first && saved && data_then && refused;
     }));
-    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "persist/settings_file.h"
 #include "rules/session.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
@@ -26,12 +27,9 @@ const std::string TWO = OLD_TWO + ",TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS";
 TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItself) {
     setenv("TZ", "UTC", 1);
     Session session;
-    session.settings.control_scheme = {1};
-    session.settings.randomizer = {3};
-    session.settings.placement_system = {1};
-    session.settings.big_mode = true;
-    std::tie(session.settings.deep_drop, session.settings.double_hold, session.settings.piece_previews,
-             session.settings.ars) = std::tuple(false, false, 3, true);
+    for (const char* line : {"InputType=40-Key", "Randomizer=I-Cheat", "PieceMaskType=Center-aligned", "BigMode=TRUE",
+                             "DeepDrop=FALSE", "DoubleHold=FALSE", "PiecePreviews=3", "ARS=TRUE"})
+        process_line(line, session.settings);
     session.game.start_ticks = 4000000000u;
     session.game.end_ticks = session.game.start_ticks + 45123;  // across the clock's wrap
     std::tie(session.game.pieces, session.game.lines, session.game.keys) = std::tuple(101, 40, 102);
@@ -61,18 +59,20 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     }
     EXPECT_TRUE(append_record(two, path));
     EXPECT_EQ(RECORDS_HEADER + FORTY + "\n" + TWO + "\n", dir.read("records.csv"));
-    EXPECT_EQ(2u, read_records(path).records.size());
-    EXPECT_EQ(0, read_records(path).skipped);
-    EXPECT_EQ(1u, read_records(dir.file("foreign.csv")).records.size());
-    EXPECT_EQ(1, read_records(dir.file("foreign.csv")).skipped);
+    // What reading a file found: its games, the lines skipped, and why it could not be read.
+    const auto read = [&](const std::string& name) {
+        const RecordsRead found = read_records(dir.file(name));
+        return std::to_string(found.records.size()) + " " + std::to_string(found.skipped) + found.error;
+    };
+    EXPECT_EQ("2 0", read("records.csv"));
+    EXPECT_EQ("1 1", read("foreign.csv"));
+    EXPECT_EQ("0 0", read("missing.csv"));
     EXPECT_FALSE(append_record(two, dir.file("no folder/records.csv")));
-    EXPECT_EQ("", read_records(dir.file("missing.csv")).error);
-    EXPECT_TRUE(read_records(dir.file("missing.csv")).records.empty());
     // A spreadsheet's line ends read as well; a folder is no file; a huge one is read up to a bound.
     dir.write("saved.csv",
               std::string(RECORDS_HEADER).replace(std::strlen(RECORDS_HEADER) - 1, 1, "\r\n") + FORTY + "\r\n");
-    EXPECT_EQ(1u, read_records(dir.file("saved.csv")).records.size());
-    EXPECT_EQ("cannot read " + dir.path().string() + ": Is a directory", read_records(dir.path()).error);
+    EXPECT_EQ("1 0", read("saved.csv"));
+    EXPECT_EQ("0 0cannot read " + dir.file("") + ": Is a directory", read(""));
     dir.write("huge.csv", "");
     std::filesystem::resize_file(dir.file("huge.csv"), uintmax_t(100) << 30);  // sparse: no disk taken
     EXPECT_TRUE(read_records(dir.file("huge.csv")).cut);
