@@ -18,16 +18,15 @@
 
 namespace {
 
-const std::string KEYS = "1234567890qwertyuiopasdfghjkl;zxcvbnm,./  \b";
+const std::string KEYS = "1234567890qwertyuiopasdfghjkl;zxcvbnm,./  \b", UPRIGHT_ROUND = "wawswdwfwgwhwjwkwlw;";
 
 // The field, the pieces, the counters and the time of the end.
-std::string outcome(const Session& session) {
+std::string outcome(const Game& game) {
     std::string text;
     for (int column = 0; column < PLAYFIELD_COLUMNS; ++column)
-        for (int row = 0; row < PLAYFIELD_ROWS; ++row) text += char('0' + session.game.playfield.cell(column, row));
-    for (int number : {session.game.active_piece.type, session.game.hold_piece.type, session.game.lines,
-                       session.game.pieces, session.game.keys, int(session.game.finished),
-                       session.game.finished ? int(session.game.end_ticks - session.game.start_ticks) : 0})
+        for (int row = 0; row < PLAYFIELD_ROWS; ++row) text += char('0' + game.playfield.cell(column, row));
+    for (int number : {game.active_piece.type, game.hold_piece.type, game.lines, game.pieces, game.keys,
+                       game.finished ? int(game.end_ticks - game.start_ticks) : -1})
         text += " " + std::to_string(number);
     return text;
 }
@@ -48,33 +47,30 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
     const size_t schemes = control_schemes().size(), randomizers = randomizer_kinds().size();
     for (size_t combination = 0; combination < schemes * randomizers * placement_systems().size(); ++combination) {
         Session live;
-        Settings& settings = live.settings;
-        const std::string scheme = control_schemes()[combination % schemes].name;
-        const std::string randomizer = randomizer_kinds()[combination / schemes % randomizers].name;
-        process_line("InputType=" + scheme, settings);
-        process_line("Randomizer=" + randomizer, settings);
-        process_line(std::string("PieceMaskType=") + placement_systems()[combination / schemes / randomizers].name,
-                     settings);
-        settings.game_mode = combination % 2 ? GameMode::TwoMinutes : GameMode::FortyLines;
-        settings.practice_mode = combination % 4 < 2;
-        settings.big_mode = combination % 7 == 0;
-        process_line("KEY_LETTER_A=115", settings);  // a plays as s
-        apply_randomizer_limits(settings);
+        const std::string scheme = control_schemes()[combination % schemes].name,
+                          randomizer = randomizer_kinds()[combination / schemes % randomizers].name;
+        for (const std::string& line :
+             {"InputType=" + scheme, "Randomizer=" + randomizer,
+              "PieceMaskType=" + std::string(placement_systems()[combination / schemes / randomizers].name),
+              std::string(combination % 2 ? "GameMode=2Minutes" : "GameMode=40Lines"),
+              "PracticeMode=" + std::string(combination % 4 < 2 ? "TRUE" : "FALSE"),
+              "BigMode=" + std::string(combination % 7 ? "FALSE" : "TRUE"), std::string("KEY_LETTER_A=115")})
+            process_line(line, live.settings);  // a plays as s
+        apply_randomizer_limits(live.settings);
         live.reset();
         // A key in about every third frame, and some after the end, which still drop pieces. I
         // pieces set upright in every column in turn finish a 40-lines game.
-        const bool stands_up = randomizer == "I-Cheat";
-        const std::string upright = scheme == "10-Key" ? "wawswdwfwgwhwjwkwlw;" : "qwertyuiop";
+        const std::string upright = scheme == "10-Key" ? UPRIGHT_ROUND : "qwertyuiop";
         size_t next_upright = 0;
         uint32_t stop = UINT32_MAX;
         const uint32_t begin = clock.now;
         std::mt19937 keys(combination);
-        play(live, combination, [&](Session& g, uint32_t now) {
-            if (g.game.finished && stop == UINT32_MAX) stop = now + 200;
+        play(live, combination, [&](Session& s, uint32_t now) {
+            if (s.game.finished && stop == UINT32_MAX) stop = now + 200;
             if (now >= stop || now - begin > 200000) return InputResult::LeaveGame;
             unsigned pressed = keys() % 9;
-            return read_game_input(g, now, [&](SDL_Event* event) {
-                const bool upright_key = stands_up && keys() % 10 != 0;
+            return read_game_input(s, now, [&](SDL_Event* event) {
+                const bool upright_key = randomizer == "I-Cheat" && keys() % 10 != 0;
                 event->type = SDL_KEYDOWN;
                 event->key.keysym.sym =
                     SDLKey(upright_key ? upright[next_upright++ % upright.size()] : KEYS[keys() % KEYS.size()]);
@@ -86,20 +82,18 @@ TEST(Replays, AGamePlayedAgainEndsExactlyAsItWasPlayed) {
         ASSERT_TRUE(replay);
         Session again;
         ReplayFeed feed(again, replay->settings, replay->recording);
-        play(again, combination + 100, [&](Session& g, uint32_t now) {
-            if (feed.done() && (g.game.finished || settings.game_mode == GameMode::FortyLines))
-                return InputResult::LeaveGame;
-            feed.feed(g, now, [&](const TimedKey&, KeyOutcome outcome, const Game&) {
-                refused += outcome == KeyOutcome::Refused;
-            });
+        const bool forty_lines = live.settings.game_mode == GameMode::FortyLines;
+        play(again, combination + 100, [&](Session& s, uint32_t now) {
+            if (feed.done() && (s.game.finished || forty_lines)) return InputResult::LeaveGame;
+            feed.feed(s, now,
+                      [&](const TimedKey&, KeyOutcome kept, const Game&) { refused += kept == KeyOutcome::Refused; });
             return InputResult::Continue;
         });
-
         // The same settings, deals and keys at the same times, and the same end.
         EXPECT_EQ(replay_text(live), replay_text(again));
-        EXPECT_EQ(outcome(live), outcome(again)) << replay_text(live);
+        EXPECT_EQ(outcome(live.game), outcome(again.game)) << replay_text(live);
         finished += live.game.finished;
-        forty_lines_finished += live.game.finished && settings.game_mode == GameMode::FortyLines;
+        forty_lines_finished += live.game.finished && forty_lines;
     }
     // The games must have been what this test says they were.
     EXPECT_GT(finished, 40);
@@ -115,9 +109,8 @@ TEST(Replays, AGameThatEndsOtherwiseThanRecordedSaysByWhichKey) {
     process_line("Randomizer=I-Cheat", live.settings);
     live.reset();
     start_play(live, clock.now);
-    const std::string round = "wawswdwfwgwhwjwkwlw;";
     for (uint32_t key = 0; !live.game.finished; ++key)
-        handle_game_key(live, round[key % round.size()], live.game.start_ticks + 10 * key);
+        handle_game_key(live, UPRIGHT_ROUND[key % UPRIGHT_ROUND.size()], live.game.start_ticks + 10 * key);
     const std::string text = replay_text(live);
     const auto diverged = [](const std::string& replay_text) {
         const Replay replay = parse_replay(replay_text).replay.value();
