@@ -1,5 +1,3 @@
-#include <string>
-
 #include "e2e/harness.h"
 
 // Main menu entries, top to bottom, and options lines by their labels.

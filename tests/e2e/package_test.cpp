@@ -1,8 +1,4 @@
-#include <unistd.h>
-
-#include <cstdlib>
 #include <iterator>
-#include <string>
 
 #include "e2e/harness.h"
 

@@ -1,7 +1,5 @@
 #include <regex>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "e2e/harness.h"
 #include "input/rotation_guide.h"

@@ -1,6 +1,4 @@
-#include <cstdlib>
 #include <regex>
-#include <string>
 
 #include "e2e/harness.h"
 
