@@ -1,8 +1,4 @@
-#include <unistd.h>
-
-#include <cstdlib>
 #include <iterator>
-#include <string>
 
 #include "e2e/harness.h"
 
@@ -16,48 +12,42 @@ using Package = GameTest;
 // folder can be written, saving says so on standard error.
 TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
     if (!installed_game().empty()) GTEST_SKIP() << "unpacks the package that tools/build-deb made";
-    const fs::path top = folder.parent_path(), root = top / "root", home = top / "home",
-                   game = root / "usr/lib/tapfall";
+    const fs::path top = folder.parent_path(), home = top / "home", game = top / "root/usr/lib/tapfall";
     const std::string font = "/usr/share/fonts/truetype/dejavu/", deb = TAPFALL_SOURCE_DIR "/build-deb/tapfall_*.deb";
-    ASSERT_EQ(
-        0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font +
-                        " home root-home && cp " + font + "DejaVuSansMono-Bold.ttf root" + font +
-                        " && echo GameMode=Endless > " + game.string() +
-                        "/TapFall.ini && chmod -R a-w root && chmod o+rx . && (chown nobody home 2>/dev/null || true)")
-                           .c_str()))
+    ASSERT_EQ(0, std::system(("cd '" + top.string() + "' && dpkg-deb -x " + deb + " root && mkdir -p root" + font +
+                              " home root-home && cp " + font + "DejaVuSansMono-Bold.ttf root" + font +
+                              " && echo GameMode=Endless > root/usr/lib/tapfall/TapFall.ini && chmod -R a-w root" +
+                              " && chmod o+rx . && (chown nobody home 2>/dev/null || true)")
+                                 .c_str()))
         << "no " << deb << ": tools/build-deb makes it";
-    Environment player = {{"PATH", (root / "usr/games").string() + ":" + std::getenv("PATH")},
+    Environment player = {{"PATH", (top / "root/usr/games").string() + ":" + std::getenv("PATH")},
                           {"HOME", home.string()},
                           {"XDG_DATA_HOME", std::nullopt}};
-    // Enter on the game mode when asked to change it, then on "Save Settings", two lines up.
-    const auto save = [&](const fs::path& settings, bool change) {
+    // Starts the game (empty: the folder installation) and saves its settings: Enter on the game
+    // mode when asked to change it, then on "Save Settings", two lines up.
+    const auto save = [&](const std::string& program, const fs::path& settings, bool change) {
         std::string saved;
+        start(program, program.empty() ? Environment{} : player);
         if (!wait_for_menu(0)) return saved;
         fs::remove(settings);
-        type({"Down", "Return"});
-        if (change) type({"Return"});
-        type({"Up", "Up", "Return"});
-        eventually([&] { return (saved = read_file(settings)).find("\nKEY_SPACE=32\n") != std::string::npos; });
+        type({"Down", "Return", change ? "Return" : "", "Up", "Up", "Return"});
+        eventually([&] { return (saved = read_text(settings)).find("\nKEY_SPACE=32\n") != std::string::npos; });
         type({"Escape", "Escape"});
         EXPECT_EQ(wait_for_exit(), 0) << error_output();
         return saved;
     };
-    const fs::path data = home / ".local/share/tapfall";
+    const fs::path data = home / ".local/share/tapfall/TapFall.ini";
     as_player = true;
-    start("tapfall", player);
-    const std::string saved = save(data / "TapFall.ini", true);
+    const std::string saved = save("tapfall", data, true);
     EXPECT_NE(std::string::npos, saved.find("\nGameMode=2Minutes\n")) << saved;
-    start("tapfall", player);  // read back from there: saved again unchanged, two minutes and all
-    EXPECT_EQ(saved, save(data / "TapFall.ini", false));
+    EXPECT_EQ(saved, save("tapfall", data, false));  // read back from there: two minutes and all
     as_player = false;
     player["HOME"] = (top / "root-home").string();
-    start("tapfall", player);
-    EXPECT_EQ(saved, save(top / "root-home/.local/share/tapfall/TapFall.ini", true));
-    EXPECT_EQ("GameMode=Endless\n", read_file(game / "TapFall.ini"));
+    EXPECT_EQ(saved, save("tapfall", top / "root-home/.local/share/tapfall/TapFall.ini", true));
+    EXPECT_EQ("GameMode=Endless\n", read_text(game / "TapFall.ini"));
     EXPECT_EQ(5, std::distance(fs::directory_iterator(game), fs::directory_iterator()));
     fs::remove(folder / "TapFall.ini");
-    start();
-    EXPECT_EQ(saved, save(folder / "TapFall.ini", true));
+    EXPECT_EQ(saved, save("", folder / "TapFall.ini", true));
     as_player = true;
     player["XDG_DATA_HOME"] = (home / "data").string();
     start("tapfall", player);
@@ -73,5 +63,5 @@ TEST_F(Package, KeepsThePlayersFilesInTheirDataHomeAndNeverInTheGamesFolder) {
             "tapfall: cannot save the settings to /nonexistent/.local/share/tapfall/TapFall.ini: Permission denied\n",
             error_output());
     }
-    std::system(("chmod -R u+w '" + root.string() + "'").c_str());  // so that the folder can go
+    std::system(("chmod -R u+w '" + top.string() + "/root'").c_str());  // so that the folder can go
 }

@@ -1,10 +1,10 @@
 #include <regex>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "e2e/harness.h"
 #include "input/rotation_guide.h"
+
+using layout::CELL;
 
 // The bottom of the 40-key guide's slot above a strip: 0 the lower row, 1 the home row, 2 the
 // upper row, 3 the number row.
@@ -16,15 +16,14 @@ constexpr const char* ONLY_I = "Sound=FALSE\nRandomizer=I-Cheat\n";
 using GameScreen = GameTest;
 
 // F2 saves the next frame drawn. The I tile is first in the sheet, or fourth in the ARS colours;
-// f is the 10-key scheme's key for the big field's first column.
+// f is the 10-key scheme's key for the big field's first column. Past the file-size limit a
+// screenshot fails as on a full disk, and the game goes on.
 TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
     for (const auto& [settings, key, big, tile] :
          {std::tuple("", "a", false, 0), {"ARS=TRUE\n", "a", false, 3}, {"BigMode=TRUE\n", "f", true, 0}}) {
         SCOPED_TRACE(settings);
-        write_settings(ONLY_I + std::string(settings));
-        start();
-        ASSERT_TRUE(start_game());
-        const int size = big ? layout::BIG_CELL : layout::CELL;
+        ASSERT_TRUE(play_with(ONLY_I + std::string(settings)));
+        const int size = big ? layout::BIG_CELL : CELL;
         const Image &backdrop = picture(big ? asset_files::BIG_BACKDROP : asset_files::BACKDROP),
                     &sheet = picture(big ? asset_files::BIG_CELL_SHEET : asset_files::CELL_SHEET);
         type({key, "F2"});
@@ -33,12 +32,11 @@ TEST_F(GameScreen, F2SavesTheFieldAsDrawnInTheTilesOfTheCellSheet) {
         const std::string name = R"(\d{4}-\d{2}-\d{2}_10-Key_40Lines)" + std::string(big ? "_BIG" : "") + "\\.bmp";
         EXPECT_TRUE(std::regex_match(shot->first, std::regex(name))) << shot->first;
         for (int column = 0; column < 4; ++column)
-            EXPECT_EQ(0, differing(shot->second, cell(column, 0, size), sheet, tile * size, 0)) << column;
-        EXPECT_EQ(0, differing(shot->second, cell(4, 0, size), backdrop));
-        EXPECT_EQ(0, differing(shot->second, cell(0, 1, size), backdrop));
-        EXPECT_EQ(0, differing(shot->second, cell(0, big ? 10 : 20, size), backdrop));  // above the field
+            EXPECT_EQ(0, differing(shot->second, cell(column, 0, size), sheet, {{tile * size, 0}})) << column;
+        // Beside the I, above it and above the field.
+        for (const Area& empty : {cell(4, 0, size), cell(0, 1, size), cell(0, big ? 10 : 20, size)})
+            EXPECT_EQ(0, differing(shot->second, empty, backdrop));
     }
-    // Past the file-size limit a screenshot fails as on a full disk, and the game goes on.
     start("sh", {}, {"-c", "ulimit -f 64 && exec \"$0\"", (folder / "tapfall").string()});
     ASSERT_TRUE(start_game());
     type({"F2", "a", "Escape", "Escape"});
@@ -55,52 +53,44 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
         play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nKEY_LETTER_F=45\n");
     ASSERT_TRUE(idle);
     type({"space"});
-    xdotool("keydown", {"minus"});
+    type({"minus"}, "keydown");
     ASSERT_TRUE(wait_for([](const Image& frame) { return has_colour(frame, legend(3), PRESSED); }));
     type({"F2"});
     const auto shot = take_bmp();
-    xdotool("keyup", {"minus"});
+    type({"minus"}, "keyup");
     ASSERT_TRUE(shot);
-    const Image& screen = shot->second;
-    const Image &sheet = picture(asset_files::CELL_SHEET), &backdrop = picture(asset_files::BACKDROP);
-    const auto is_i = [&](int x, int y) { return differing(screen, {x, y, layout::CELL, layout::CELL}, sheet, 0, 0); };
-    // A flat I fills four cells of its box; a tall one stands in the box's first column.
-    for (int x = 0; x < 4 * layout::CELL; x += layout::CELL) {
-        EXPECT_EQ(0, is_i(layout::HOLD_PIECE_X + x, layout::ACTIVE_PIECE_Y)) << x;
-        for (int preview = 0; preview < 10; ++preview)
-            EXPECT_EQ(0, is_i(layout::PREVIEW_X + x, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview))
-                << preview;
-        // The home row's slot and the number row's show the flat I; the axis strip covers their
-        // first cell, and, in the number row's, one more above it.
-        if (x == 0) continue;
-        EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, slot_y(1)));
-        EXPECT_EQ(0, is_i(layout::ACTIVE_PIECE_X + x, slot_y(3)));
-    }
+    const Image &screen = shot->second, &sheet = picture(asset_files::CELL_SHEET),
+                &backdrop = picture(asset_files::BACKDROP);
+    // The pixels of a flat I in the box at x, y, from its first cell on, that are not the I tile.
+    const auto flat_i = [&](int x, int y, int first) {
+        return count({x + first * CELL, y, (4 - first) * CELL, CELL},
+                     [&](int i, int j) { return screen.at(i, j) != sheet.at((i - x) % CELL, j - y); });
+    };
+    EXPECT_EQ(0, flat_i(layout::HOLD_PIECE_X, layout::ACTIVE_PIECE_Y, 0));
+    for (int preview = 0; preview < 10; ++preview)
+        EXPECT_EQ(0, flat_i(layout::PREVIEW_X, layout::ACTIVE_PIECE_Y - layout::PREVIEW_SPACING * preview, 0))
+            << preview;
+    // The home row's slot and the number row's show it too but for the first cell, under the axis
+    // strip, which in the number row's covers one more above it.
+    for (int strip : {1, 3}) EXPECT_EQ(0, flat_i(layout::ACTIVE_PIECE_X, slot_y(strip), 1)) << strip;
     // Above it the backdrop shows, up to the active piece's display.
     EXPECT_EQ(0, differing(screen, {layout::ACTIVE_PIECE_X, slot_y(3) + 40, 20, 19}, backdrop));
     // The lower row's slot holds the upright I under its strip, over the guide's picture.
     const int lower = slot_y(0);
-    EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture(asset_files::GUIDE_40_KEYS), 0,
-                           lower - FORTY_KEY_GUIDE.picture_y));
+    EXPECT_NE(0, differing(screen, {layout::ACTIVE_PIECE_X, lower, 20, 80}, picture(asset_files::GUIDE_40_KEYS),
+                           {{0, lower - FORTY_KEY_GUIDE.picture_y}}));
     // The held key's column is lit up to the top of the field; the others are not. Its label
     // keeps the letter F, in the pressed colour.
-    EXPECT_EQ(layout::CELL * layout::CELL, differing(screen, cell(3, 19), backdrop));
-    EXPECT_EQ(0, differing(screen, cell(2, 19), backdrop));
-    EXPECT_EQ(0, differing(screen, cell(9, 19), backdrop));
-    const Area label = legend(3);
-    int mismatched = 0;
-    for (int y = label.y; y < label.y + label.height; ++y)
-        for (int x = label.x; x < label.x + label.width; ++x)
-            mismatched += (idle->at(x, y) == LEGEND) != (screen.at(x, y) == PRESSED);
-    EXPECT_EQ(0, mismatched);
+    for (int column : {2, 3, 9})
+        EXPECT_EQ(column == 3 ? CELL * CELL : 0, differing(screen, cell(column, 19), backdrop)) << column;
+    EXPECT_EQ(
+        0, count(legend(3), [&](int x, int y) { return (idle->at(x, y) == LEGEND) != (screen.at(x, y) == PRESSED); }));
     EXPECT_FALSE(has_colour(screen, legend(2), PRESSED));
     // The summary's first line in 8 points, the version in 12.
     EXPECT_EQ("36x7", ink_size(screen, {layout::SUMMARY_X, layout::SUMMARY_Y + 135, 200, 20}, WHITE));
     EXPECT_EQ("89x13", ink_size(screen, {layout::VERSION_X, layout::VERSION_Y, 200, 16}, WHITE));
 
-    std::vector<std::string> keys;
-    for (int i = 0; i < 100; ++i) keys.push_back(std::string(1, "qwertyuiop"[i % 10]));
-    type(keys);
+    type(std::vector<std::string>(10, "q w e r t y u i o p"));
     const auto result = take_bmp(Milliseconds(15000));
     ASSERT_TRUE(result);
     // The time's point becomes an underscore, so the name holds one point only.
@@ -116,27 +106,25 @@ TEST_F(GameScreen, AFortyKeyGameShowsEveryBoxAndSavesItsResultScreen) {
     const std::string seconds = std::regex_replace(result->first, std::regex(R"(.*_(\d+)_(\d{3})s\.bmp)"), "$1.$2");
     const std::regex record(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,)" + seconds +
                             "," + seconds + R"(,101,40,102,\d+\.\d\d,1\.01,TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS\n)");
-    const std::string records = read_file(folder / "TapFall-records.csv");
+    const std::string records = read_text(folder / "TapFall-records.csv");
     EXPECT_TRUE(std::regex_match(records.substr(records.find('\n') + 1), record)) << records;
-    // Its replay, under the screenshot's name, played again: the same result.
+    // Its replay, under the screenshot's name, played again: the same result. The field and its
+    // legend may differ, showing the keys held in the frame saved.
     const fs::path replay = folder / fs::path(result->first).replace_extension(".replay");
-    ASSERT_TRUE(fs::exists(replay));
     start("", {}, {"--replay", replay.string()});
-    ASSERT_TRUE(wait_for([&](const Image& frame) { return has_colour(frame, time, RESULT); }, Milliseconds(20000)));
+    ASSERT_TRUE(wait_for(Milliseconds(20000), [&](const Image& frame) { return has_colour(frame, time, RESULT); }));
     type({"F2"});
     const auto again = take_bmp();
     ASSERT_TRUE(again);
-    // Everything but the field and its legend, which show the keys held in the frame saved.
-    const int right_of_field = layout::FIELD_X + layout::FIELD_WIDTH;
-    EXPECT_EQ(0, differing(again->second, {0, 0, layout::FIELD_X, layout::WINDOW_HEIGHT}, result->second));
-    EXPECT_EQ(
-        0, differing(again->second, {right_of_field, 0, layout::WINDOW_WIDTH - right_of_field, layout::WINDOW_HEIGHT},
-                     result->second));
+    EXPECT_EQ(0, count({0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT}, [&](int x, int y) {
+                  return (x < layout::FIELD_X || x >= layout::FIELD_X + layout::FIELD_WIDTH) &&
+                         again->second.at(x, y) != result->second.at(x, y);
+              }));
     type({"Escape"});
     EXPECT_EQ(0, wait_for_exit());
-    EXPECT_EQ(records, read_file(folder / "TapFall-records.csv"));
+    EXPECT_EQ(records, read_text(folder / "TapFall-records.csv"));
     // A replay whose game ends otherwise than it says is not played on.
-    const std::string text = read_file(replay);
+    const std::string text = read_text(replay);
     std::ofstream(replay) << std::regex_replace(text, std::regex("result=lines 40"), "result=lines 39");
     start("", {}, {"--replay", replay.string()});
     EXPECT_EQ(2, wait_for_exit(Milliseconds(20000)));
@@ -150,8 +138,8 @@ TEST_F(GameScreen, TheGuidesStripsFollowThePlacementSystem) {
         play_with(std::string(ONLY_I) + "InputType=40-Key\nRotationGuide=TRUE\nPieceMaskType=Center-aligned\n");
     ASSERT_TRUE(frame);
     const int upper = slot_y(2);
-    const Area beside{layout::ACTIVE_PIECE_X - layout::CELL, upper, layout::CELL, 4 * layout::CELL};
-    EXPECT_EQ(0, differing(*frame, beside, picture(asset_files::BACKDROP)));
-    const Area over{layout::ACTIVE_PIECE_X + layout::CELL, upper, layout::CELL, layout::CELL};
-    EXPECT_NE(0, differing(*frame, over, picture(asset_files::CELL_SHEET), 0, 0));
+    EXPECT_EQ(
+        0, differing(*frame, {layout::ACTIVE_PIECE_X - CELL, upper, CELL, 4 * CELL}, picture(asset_files::BACKDROP)));
+    EXPECT_NE(0, differing(*frame, {layout::ACTIVE_PIECE_X + CELL, upper, CELL, CELL}, picture(asset_files::CELL_SHEET),
+                           {{0, 0}}));
 }

@@ -17,9 +17,10 @@ namespace {
 const std::string FORTY =
     "2026-12-07 14:05:09,40Lines,40-Key,I-Cheat,Center-aligned,TRUE,FALSE,45.123,45.123,101,40,102,"
     "134.30,1.01,FALSE,TRUE,TRUE,FALSE,3,FALSE,ARS";
-// A line of the first columns, from before the rest were kept: the defaults.
+// A line of the first columns, from before the rest were kept: the defaults. No piece makes no
+// pieces a minute and no keys per piece.
 const std::string OLD_TWO =
-    "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,130,52,260,65.00,2.00";
+    "2026-12-07 14:09:00,2Minutes,10-Key,Bag,Right-aligned,FALSE,TRUE,52,120.000,0,52,260,0.00,0.00";
 const std::string TWO = OLD_TWO + ",TRUE,TRUE,TRUE,TRUE,10,FALSE,SRS";
 
 }  // namespace
@@ -34,13 +35,13 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     session.game.end_ticks = session.game.start_ticks + 45123;  // across the clock's wrap
     std::tie(session.game.pieces, session.game.lines, session.game.keys) = std::tuple(101, 40, 102);
     EXPECT_EQ(FORTY, record_line(record_of(session, 1796652309)));
-    EXPECT_EQ(FORTY, record_line(*parse_record(FORTY)));
-    EXPECT_EQ(TWO, record_line(*parse_record(TWO)));
-    EXPECT_EQ(TWO, record_line(*parse_record(OLD_TWO)));
+    EXPECT_EQ(FORTY, record_line(parse_record(FORTY).value()));
+    EXPECT_EQ(TWO, record_line(parse_record(TWO).value()));
+    EXPECT_EQ(TWO, record_line(parse_record(OLD_TWO).value()));
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
          {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11),
-          TWO.substr(0, TWO.size() - 1) + "1",  // keys per piece
+          OLD_TWO.substr(0, OLD_TWO.size() - 1) + "1",  // keys per piece
           "2026-12-07 14:05:09,Endless" + FORTY.substr(27),
           "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43), OLD_TWO + ",TRUE",
           FORTY.substr(0, FORTY.size() - 11) + "11,FALSE,ARS", FORTY.substr(0, FORTY.size() - 3) + "XRS",
@@ -50,7 +51,7 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     // Added whole or not at all, after the header; the header and foreign lines are skipped.
     const TempDir dir;
     const std::string path = dir.file("records.csv");
-    const Record forty = *parse_record(FORTY), two = *parse_record(TWO);
+    const Record forty = parse_record(FORTY).value(), two = parse_record(TWO).value();
     EXPECT_TRUE(append_record(forty, path));
     dir.write("foreign.csv", "a,b\n" + std::string(RECORDS_HEADER).substr(0, 138) + "\n" + OLD_TWO + "\n");
     {

@@ -16,34 +16,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The file the default settings make: the options by key, then every key bound to itself.
-std::string default_file() {
-    std::string text =
-        "#TapFall settings file\n#Note: Everything here is case-sensitive!\nARS=FALSE\nAutoScreenshot=TRUE\n"
-        "BigMode=FALSE\nColumnClamp=TRUE\nDeepDrop=TRUE\nDoubleHold=TRUE\nGameMode=40Lines\nHoldAllowed=TRUE\n"
-        "HoldOrient=FALSE\nInputType=10-Key\nMusicMode=FALSE\nPieceMaskType=Left-aligned\nPiecePreviews=10\n"
-        "PracticeMode=FALSE\nRandomizer=Bag\nRotationGuide=FALSE\nSound=TRUE\n";
-    for (char c = 'A'; c <= 'Z'; ++c)
-        text += std::string("KEY_LETTER_") + c + "=" + std::to_string(c - 'A' + 'a') + "\n";
-    for (char c = '0'; c <= '9'; ++c) text += std::string("KEY_NUMBER_") + c + "=" + std::to_string(c) + "\n";
-    return text + "KEY_SEMICOLON=59\nKEY_COMMA=44\nKEY_PERIOD=46\nKEY_SLASH=47\nKEY_BACKSPACE=8\nKEY_SPACE=32\n";
-}
-const std::string DEFAULT_FILE = default_file();
+// The file the default settings make, byte for byte, which the fuzz run also starts from.
+const std::string DEFAULT_FILE = read_text(TAPFALL_TEST_DIR "/fuzz/corpus/default.ini");
 
-// The lines of the file that differ from the defaults' ("; " between them), after these lines
-// ("|" between them).
+// The lines of the file that differ from the defaults', "; " between them.
 std::string changed(const Settings& settings) {
     std::istringstream now(settings_text(settings)), before(DEFAULT_FILE);
     std::string list;
     for (std::string line, old; std::getline(now, line) && std::getline(before, old);)
         if (line != old) list += (list.empty() ? "" : "; ") + line;
     return list;
-}
-std::string changed_by(const std::string& lines) {
-    Settings settings;
-    std::istringstream in(lines);
-    for (std::string line; std::getline(in, line, '|');) process_line(line, settings);
-    return changed(settings);
 }
 
 class SettingsFile : public ::testing::Test {
@@ -73,9 +55,13 @@ TEST(SettingsLines, AreReadWithTheQuirksOfTheFile) {
         "GameMode=2Minutes|InputType=40-Key|Randomizer=Random|PieceMaskType=Right-aligned|GameMode=40Lines|"
         "InputType=10-Key|Randomizer=Bag|PieceMaskType=Left-aligned|KEY_LETTER_Q=97|KEY_LETTER_A=113 -> "
         "KEY_LETTER_A=113; KEY_LETTER_Q=97"};
-    // Lines read in turn -> the lines that then differ from the defaults'.
-    for (const std::string c : cases)
-        EXPECT_EQ(c.substr(c.find(" -> ") + 4), changed_by(c.substr(0, c.find(" -> ")))) << c;
+    // Lines read in turn, "|" between them -> the lines that then differ from the defaults'.
+    for (const std::string c : cases) {
+        Settings settings;
+        std::istringstream in(c.substr(0, c.find(" -> ")));
+        for (std::string line; std::getline(in, line, '|');) process_line(line, settings);
+        EXPECT_EQ(c.substr(c.find(" -> ") + 4), changed(settings)) << c;
+    }
 }
 
 // A whole file: comments, empty lines and both kinds of line end; Bastet comes without previews
@@ -96,20 +82,36 @@ TEST_F(SettingsFile, IsReadWholeAndOnlyWhenItIsARegularFile) {
     }
 }
 
-// A failed save leaves the old file and no temporary one; a folder in the way cannot be replaced,
-// even by root; a save through links writes the file they lead to.
-TEST_F(SettingsFile, ASaveKeepsTheOldFileWhenItFailsAndWritesThroughLinks) {
-    dir.write("TapFall.ini", "old");
-    chmod(path().c_str(), 0640);
-    {
-        FileSizeLimit full_disk(30);
-        EXPECT_FALSE(export_settings(Settings{}, path()));
+// A save replaces the file through a temporary one, or, in a folder that takes no new file,
+// writes it in place. Either way it keeps the file's mode, and when it fails (a full disk, a file
+// the player may not write, or one write-only, which could not be put back) it leaves the old
+// file as it was and no other.
+TEST_F(SettingsFile, ASaveKeepsTheOldFileWhenItFailsAndRespectsThePermissionsOfTheFileNotOfTheFolder) {
+    const struct {
+        mode_t folder, file;
+        bool full_disk, saved;
+    } cases[] = {{0755, 0640, true, false}, {0755, 0444, false, false}, {0755, 0000, false, false},
+                 {0755, 0640, false, true}, {0555, 0644, true, false},  {0555, 0200, false, false},
+                 {0555, 0640, false, true}};
+    for (const auto& c : cases) {
+        dir.write("TapFall.ini", "old");
+        chmod(path().c_str(), c.file);
+        chmod(dir.path().c_str(), c.folder);
+        EXPECT_EQ(c.saved, as_player(dir.path(), [&] {
+                      const FileSizeLimit disk(c.full_disk ? 30 : RLIM_INFINITY);
+                      return export_settings(Settings{}, path());
+                  }));
+        chmod(dir.path().c_str(), 0755);
+        struct stat info;
+        EXPECT_EQ(c.file, stat(path().c_str(), &info) == 0 ? info.st_mode & 07777 : 1) << c.folder << " " << c.file;
+        EXPECT_EQ(c.saved ? DEFAULT_FILE : "old", dir.read("TapFall.ini"));
+        EXPECT_EQ(std::vector<std::string>{"TapFall.ini"}, dir.entries());
     }
-    EXPECT_EQ("old", dir.read("TapFall.ini"));
-    ASSERT_TRUE(export_settings(Settings{}, path()));
-    struct stat info;
-    EXPECT_EQ(0640u, stat(path().c_str(), &info) == 0 ? info.st_mode & 07777 : 0);
-    fs::remove(path());
+}
+
+// A folder in the way cannot be replaced, even by root; a save through links writes the file
+// they lead to.
+TEST_F(SettingsFile, ASaveWritesThroughLinksButReplacesNoFolder) {
     fs::create_directories(dir.file("TapFall.ini/keep"));
     EXPECT_FALSE(export_settings(Settings{}, path()));
     EXPECT_EQ(std::vector<std::string>{"TapFall.ini"}, dir.entries());
@@ -122,32 +124,4 @@ TEST_F(SettingsFile, ASaveKeepsTheOldFileWhenItFailsAndWritesThroughLinks) {
     EXPECT_TRUE(fs::is_symlink(path()));
     EXPECT_EQ(DEFAULT_FILE, dir.read("real/settings.ini"));
     EXPECT_EQ(1, std::distance(fs::directory_iterator(dir.file("real")), {}));
-}
-
-TEST_F(SettingsFile, ASaveRespectsThePermissionsOfTheFileNotOfTheFolder) {
-    // Read-only or unreadable: refused and kept, as a plain write would have to.
-    for (mode_t protected_mode : {0444, 0000}) {
-        dir.write("TapFall.ini", "old");
-        chmod(path().c_str(), protected_mode);
-        EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
-        chmod(path().c_str(), 0644);
-        EXPECT_EQ("old", dir.read("TapFall.ini"));
-        EXPECT_EQ(std::vector<std::string>{"TapFall.ini"}, dir.entries());
-    }
-    // Writable, in a folder that takes no new file: written in place, or on a full disk kept as
-    // it was, and the failure reported.
-    chmod(dir.path().c_str(), 0555);
-    {
-        FileSizeLimit full_disk(30);
-        EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
-    }
-    // Write-only, it could not be put back: refused.
-    chmod(path().c_str(), 0200);
-    EXPECT_FALSE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
-    chmod(path().c_str(), 0644);
-    EXPECT_EQ("old", dir.read("TapFall.ini"));
-    EXPECT_TRUE(as_player(dir.path(), [&] { return export_settings(Settings{}, path()); }));
-    chmod(dir.path().c_str(), 0755);
-    EXPECT_EQ(DEFAULT_FILE, dir.read("TapFall.ini"));
-    EXPECT_EQ(std::vector<std::string>{"TapFall.ini"}, dir.entries());
 }
