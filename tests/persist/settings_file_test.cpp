@@ -16,8 +16,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The file the default settings make, byte for byte, which the fuzz run also starts from.
-const std::string DEFAULT_FILE = read_text(TAPFALL_TEST_DIR "/fuzz/corpus/default.ini");
+// The file the default settings make: the options by key, then every key bound to itself.
+std::string default_file() {
+    std::string text =
+        "#TapFall settings file\n#Note: Everything here is case-sensitive!\nARS=FALSE\nAutoScreenshot=TRUE\n"
+        "BigMode=FALSE\nColumnClamp=TRUE\nDeepDrop=TRUE\nDoubleHold=TRUE\nGameMode=40Lines\nHoldAllowed=TRUE\n"
+        "HoldOrient=FALSE\nInputType=10-Key\nMusicMode=FALSE\nPieceMaskType=Left-aligned\nPiecePreviews=10\n"
+        "PracticeMode=FALSE\nRandomizer=Bag\nRotationGuide=FALSE\nSound=TRUE\n";
+    for (char c = 'A'; c <= 'Z'; ++c)
+        text += std::string("KEY_LETTER_") + c + "=" + std::to_string(c - 'A' + 'a') + "\n";
+    for (char c = '0'; c <= '9'; ++c) text += std::string("KEY_NUMBER_") + c + "=" + std::to_string(c) + "\n";
+    return text + "KEY_SEMICOLON=59\nKEY_COMMA=44\nKEY_PERIOD=46\nKEY_SLASH=47\nKEY_BACKSPACE=8\nKEY_SPACE=32\n";
+}
+const std::string DEFAULT_FILE = default_file();
 
 // The lines of the file that differ from the defaults', "; " between them.
 std::string changed(const Settings& settings) {
