@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -47,9 +48,7 @@ std::string sound_name(const SoundCue& cue) {
 
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
-    std::vector<std::string> list;
-    for (std::string word; in >> word;) list.push_back(word);
-    return list;
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 // Each item as `show` gives it, those that show something joined; "-" for none.
