@@ -72,9 +72,9 @@ void apply_value(const Option& option, const std::string& value, Settings& setti
     switch (option.kind) {
         case OptionKind::Toggle: settings.*option.flag = starts_with(value, BOOLEAN_TRUE); break;
         case OptionKind::GameMode:
-            for (int mode = 0; mode < GAME_MODES; ++mode)
-                if (starts_with(value, game_mode_kind(GameMode(mode)).file_value)) {
-                    settings.game_mode = GameMode(mode);
+            for (const GameModeKind& kind : GAME_MODE_KINDS)
+                if (starts_with(value, kind.file_value)) {
+                    settings.game_mode = kind.mode;
                     break;
                 }
             break;
