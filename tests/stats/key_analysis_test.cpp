@@ -13,8 +13,10 @@ TEST(KeyAnalysis, TimesEveryKeyFromThePiecesArrivalAndCountsItsRefusedDrops) {
     replay.settings.column_clamp = false;
     replay.recording.dealt.assign(20, PIECE_I);
     replay.settings.double_hold = false;
-    // The second hold does nothing, so the wait for the next drop runs from the first.
-    replay.recording.keys = {{500, 'a'}, {800, ';'}, {1000, 'w'}, {1300, ';'}, {1400, ' '}, {1700, ' '}, {2100, 'a'}};
+    // The second hold does nothing, nor does Backspace outside practice mode: the wait for the
+    // next drop runs from the first hold.
+    replay.recording.keys = {{500, 'a'},  {800, ';'},  {1000, 'w'},  {1300, ';'},
+                             {1400, ' '}, {1700, ' '}, {1900, '\b'}, {2100, 'a'}};
     std::vector<KeyStats> keys;
     analyse_replay(replay, keys);
     EXPECT_EQ(
@@ -22,6 +24,7 @@ TEST(KeyAnalysis, TimesEveryKeyFromThePiecesArrivalAndCountsItsRefusedDrops) {
         "a                2      600        600  0 of 2\n"
         ";                2      550        550  1 of 2\n"
         "w                1      500        500  -\n"
+        "Backspace        1      500        500  -\n"
         "Space            2      200        200  -\n",
         keys_report(keys));
     // A second game adds to the same keys.

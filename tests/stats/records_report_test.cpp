@@ -32,7 +32,13 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
         "Most played: 2Minutes, 40-Key, Bag, Left-aligned, 1 game. The last:\n    90 lines\n",
         records_report({two_minutes[0]}));
     const Record forty = game("2026-12-01 10:00:00", "40Lines", 40000, 40);
-    EXPECT_NE(std::string::npos, records_report({forty, forty}).find("Trend: steady\n"));
+    const Record later = game("2026-12-02 10:00:00", "40Lines", 40000, 40);
+    EXPECT_NE(std::string::npos, records_report({forty, later}).find("Trend: steady\n"));
+    EXPECT_NE(std::string::npos, records_report({forty, later}).find(": 40.000 s on 2026-12-01 10:00:00\n"));
+    // Games of one moment stand in the middle, their date under them.
+    EXPECT_NE(std::string::npos, records_chart({forty, forty})
+                                     .find("<text x=\"345.0\" y=\"328.0\" fill=\"#c0c0c0\" text-anchor=\"middle\">"
+                                           "2026-12-01</text>"));
 
     // Four games placed by their dates, the time growing upward: 50 s at the top, 45 s at the bottom;
     // the best of the games that count as a line; the practice game in the legend's colour.
@@ -45,15 +51,18 @@ TEST(RecordsReport, GivesTheBestOfEveryKindAndTheTrendAndChartOfTheKindPlayedMos
           "cx=\"500.0\" cy=\"36.0\" r=\"3\" fill=\"#0080ff\"/>\n<text x=\"508.0\" y=\"40.0\" fill=\"#c0c0c0\" "
           "text-anchor=\"start\">practice game<",
           "points=\"70.0,50.0 261.0,310.0 436.7,232.0 620.0,206.0 \"", "y1=\"232.0\" x2=\"620.0\" y2=\"232.0\"",
-          ">best 46.500 s</text>", ">2026-12-04</text>", "<circle cx=\"261.0\" cy=\"310.0\" r=\"3\" fill=\"#0080ff\""})
+          ">best 46.500 s</text>", ">47.5</text>", ">2026-12-04</text>",
+          "<circle cx=\"261.0\" cy=\"310.0\" r=\"3\" fill=\"#0080ff\""})
         EXPECT_NE(std::string::npos, chart.find(part)) << part;
     EXPECT_NE(std::string::npos, records_chart({}).find("No finished games are recorded yet."));
-    // Games an hour apart are an hour apart; marks differ, also where the results do not.
-    const std::string even =
-        records_chart({game("2026-12-01 10:00:00", "2Minutes", 0, 90), game("2026-12-01 10:30:00", "2Minutes", 0, 90),
-                       game("2026-12-01 11:00:00", "2Minutes", 0, 90)});
-    EXPECT_NE(std::string::npos, even.find("points=\"70.0,310.0 345.0,310.0 620.0,310.0 \""));
-    EXPECT_NE(std::string::npos, even.find(">90.5</text>"));
+    // Games an hour apart are an hour apart, across the end of a month too; marks differ, also where
+    // the results do not; of equal results, the first is the best.
+    const std::vector<Record> even = {game("2026-02-28 23:00:00", "2Minutes", 0, 90),
+                                      game("2026-03-01 00:00:00", "2Minutes", 0, 90),
+                                      game("2026-03-01 01:00:00", "2Minutes", 0, 90)};
+    EXPECT_NE(std::string::npos, records_chart(even).find("points=\"70.0,310.0 345.0,310.0 620.0,310.0 \""));
+    EXPECT_NE(std::string::npos, records_chart(even).find(">90.5</text>"));
+    EXPECT_NE(std::string::npos, records_report(even).find(": 90 lines on 2026-02-28 23:00:00\n"));
     // A hundred thousand games, a second apart (the seconds may run past the minute), make one point a
     // pixel at most.
     std::vector<Record> many;
