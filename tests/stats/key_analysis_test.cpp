@@ -13,10 +13,11 @@ TEST(KeyAnalysis, TimesEveryKeyFromThePiecesArrivalAndCountsItsRefusedDrops) {
     replay.settings.column_clamp = false;
     replay.recording.dealt.assign(20, PIECE_I);
     replay.settings.double_hold = false;
-    // The second hold does nothing, nor does Backspace outside practice mode: the wait for the
-    // next drop runs from the first hold.
-    replay.recording.keys = {{500, 'a'},  {800, ';'},  {1000, 'w'},  {1300, ';'},
-                             {1400, ' '}, {1700, ' '}, {1900, '\b'}, {2100, 'a'}};
+    replay.settings.practice_mode = true;
+    // Backspace before the first drop has nothing to undo, and the second hold does nothing: the
+    // waits for the next drops run from the piece's arrival and from the first hold.
+    replay.recording.keys = {{450, '\b'}, {500, 'a'},  {800, ';'},  {1000, 'w'},
+                             {1300, ';'}, {1400, ' '}, {1700, ' '}, {2100, 'a'}};
     std::vector<KeyStats> keys;
     analyse_replay(replay, keys);
     EXPECT_EQ(
@@ -24,12 +25,12 @@ TEST(KeyAnalysis, TimesEveryKeyFromThePiecesArrivalAndCountsItsRefusedDrops) {
         "a                2      600        600  0 of 2\n"
         ";                2      550        550  1 of 2\n"
         "w                1      500        500  -\n"
-        "Backspace        1      500        500  -\n"
+        "Backspace        1      450        450  -\n"
         "Space            2      200        200  -\n",
         keys_report(keys));
     // A second game adds to the same keys.
     analyse_replay(replay, keys);
-    EXPECT_EQ(4, keys[0].presses);
-    EXPECT_EQ(600, keys[0].median_wait());
+    EXPECT_EQ(4, keys[1].presses);
+    EXPECT_EQ(600, keys[1].median_wait());
     EXPECT_EQ("Backspace key 283", key_name(8) + " " + key_name(283));
 }
