@@ -7,6 +7,9 @@ Box TextCache::draw(TTF_Font* font, const SDL_Color& color, int x, int y, const 
     const Texture& line = lines_.get({font, rgb, text}, [&] {
         SDL_Surface* rendered = TTF_RenderText_Blended(font, text.c_str(), color);
         if (rendered == nullptr) return Texture();
+        // A browser's SDL draws a text into a canvas, whose pixels only a lock reads out; with
+        // OpenGL it cannot unlock, and freeing the surface ends the lock anyway.
+        SDL_LockSurface(rendered);
         Texture texture(rendered, true);
         SDL_FreeSurface(rendered);
         return texture;

@@ -1,0 +1,13 @@
+// Platform: what the desktop and the browser do differently, behind one header. The desktop
+// build links platform_desktop.cpp (SDL on X11), the browser build platform_web.cpp
+// (Emscripten's SDL layer over a canvas).
+#pragma once
+
+#include <SDL.h>
+
+// Which keys are down now, indexed by key code; `size` gets the table's length.
+const Uint8* keyboard_state(int* size);
+// Called once the window exists: losing it, or the display, ends the game through fatal_error.
+void watch_the_window();
+// Whatever disabled key presses before a game, play needs them.
+void enable_key_presses();

@@ -1,0 +1,8 @@
+#include "app/platform.h"
+
+// Emscripten's SDL names the key table as SDL 2 does.
+const Uint8* keyboard_state(int* size) { return SDL_GetKeyboardState(size); }
+
+// A page cannot lose its canvas, and its key presses are never turned off.
+void watch_the_window() {}
+void enable_key_presses() {}
