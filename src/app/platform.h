@@ -11,3 +11,5 @@ const Uint8* keyboard_state(int* size);
 void watch_the_window();
 // Whatever disabled key presses before a game, play needs them.
 void enable_key_presses();
+// Points glReadPixels at the frame drawn and not yet shown.
+void read_the_back_buffer();

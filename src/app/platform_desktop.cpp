@@ -1,3 +1,4 @@
+#include <SDL_opengl.h>
 #include <X11/Xlib.h>
 
 #include "app/fatal.h"
@@ -21,3 +22,5 @@ void watch_the_window() {
 }
 
 void enable_key_presses() { SDL_EventState(SDL_KEYDOWN, SDL_ENABLE); }
+
+void read_the_back_buffer() { glReadBuffer(GL_BACK); }

@@ -6,3 +6,5 @@ const Uint8* keyboard_state(int* size) { return SDL_GetKeyboardState(size); }
 // A page cannot lose its canvas, and its key presses are never turned off.
 void watch_the_window() {}
 void enable_key_presses() {}
+// WebGL reads the frame being drawn, which is the only one it has.
+void read_the_back_buffer() {}

@@ -13,7 +13,9 @@ LineCoverage line_coverage(const GlyphSheet& sheet, const std::string& text) {
     LineCoverage line{0, sheet.height, {}};
     if (text.empty()) return line;
     // Each pen moves by the advance; the line starts where the first glyph reaches left of its pen.
-    const auto x_of = [&](size_t i) { return int(i) * sheet.advance + sheet.glyph(text[0]).lead - sheet.glyph(text[i]).lead; };
+    const auto x_of = [&](size_t i) {
+        return int(i) * sheet.advance + sheet.glyph(text[0]).lead - sheet.glyph(text[i]).lead;
+    };
     for (size_t i = 0; i < text.size(); ++i) line.width = std::max(line.width, x_of(i) + sheet.glyph(text[i]).width);
     line.coverage.assign(size_t(line.width * line.height), 0);
     for (size_t i = 0; i < text.size(); ++i) {

@@ -15,7 +15,7 @@ struct GlyphSheet {
     static constexpr char FIRST = ' ', LAST = '~';
     struct Glyph {
         int width = 0;
-        int lead = 0;                    // pixels of the glyph left of its pen, before the line's start
+        int lead = 0;                   // pixels of the glyph left of its pen, before the line's start
         std::vector<uint8_t> coverage;  // height rows of width, top row first
     };
     int height = 0, advance = 0;
