@@ -37,7 +37,9 @@ const address = `http://127.0.0.1:${server.address().port}/`;
 // Chromium with a profile of its own, and one page driven through the browser's DevTools socket.
 const profile = fs.mkdtempSync(path.join(os.tmpdir(), "tapfall-chromium-"));
 const chromium = spawn("chromium", ["--headless", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-  "--remote-debugging-port=0", `--user-data-dir=${profile}`, "--window-size=800,600", "about:blank"]);
+  // A player's page has had a key before any sound, which lets it play sounds.
+  "--autoplay-policy=no-user-gesture-required", "--remote-debugging-port=0", `--user-data-dir=${profile}`,
+  "--window-size=800,600", "about:blank"]);
 const socketAddress = await new Promise((resolve, reject) => {
   let text = "";
   chromium.stderr.on("data", (data) => {
@@ -147,6 +149,15 @@ try {
   const records = await evaluate(`Module.FS.readFile("${PLAYER}/TapFall-records.csv", { encoding: "utf8" })`);
   check(/\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,[\d.]+,[\d.]+,100,40,100,/.test(records), "the record line: " + records.split("\n")[1]);
   check(await until(`Module.FS.readdir("${PLAYER}").some((name) => /_40-Key_40Lines_\\d+_\\d{3}s\\.bmp$/.test(name))`, 5000), "the finished screen is saved");
+
+  // The options: the game mode stepped on to 2 Minutes, and "Save Settings", two lines up; the
+  // page keeps the file over a reload, and the game reads it back.
+  await press("Escape", "ArrowDown", "Enter", "Enter", "ArrowUp", "ArrowUp", "Enter");
+  const saved = "new Promise((done) => setTimeout(() => done(Module.FS.readFile('" + PLAYER + "/TapFall.ini', { encoding: 'utf8' })), 1500))";
+  check((await evaluate(saved)).includes("\nGameMode=2Minutes\n"), "the settings are saved");
+  await page("Page.reload");
+  check(await until(READY), "the page is ready after a reload");
+  check((await evaluate(saved)).includes("\nGameMode=2Minutes\nHoldAllowed=TRUE\n"), "the saved settings survive a reload");
 } finally {
   chromium.kill();
   await new Promise((resolve) => chromium.on("exit", resolve));
