@@ -85,7 +85,7 @@ bool play_in_window(Session& session, const std::function<InputResult(Session&, 
                     const KeptResult& kept, Screen& screen, const SoundBoard& sounds) {
     enable_key_presses();
     const auto draw = [&](Session& s) { draw_frame(s, screen, sounds, kept); };
-    const bool left = run_game_loop(session, FrameSteps{input, draw, SDL_Delay});
+    const bool left = run_game_loop(session, FrameSteps{input, draw, pause_for});
     // What the last frame reported, the way out included, is heard over the menus.
     sounds.play(session.events, session.settings);
     session.events.clear();

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+
 // Which keys are down now, indexed by key code; `size` gets the table's length.
 const Uint8* keyboard_state(int* size);
 // Called once the window exists: losing it, or the display, ends the game through fatal_error.
@@ -13,3 +15,6 @@ void watch_the_window();
 void enable_key_presses();
 // Points glReadPixels at the frame drawn and not yet shown.
 void read_the_back_buffer();
+// Gives the time until the next frame away: on the desktop by sleeping `ms`, in a browser by
+// handing the page back until it shows its next frame, which paces frames as the screen does.
+void pause_for(uint32_t ms);

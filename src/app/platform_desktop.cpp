@@ -24,3 +24,5 @@ void watch_the_window() {
 void enable_key_presses() { SDL_EventState(SDL_KEYDOWN, SDL_ENABLE); }
 
 void read_the_back_buffer() { glReadBuffer(GL_BACK); }
+
+void pause_for(uint32_t ms) { SDL_Delay(ms); }

@@ -1,3 +1,5 @@
+#include <emscripten.h>
+
 #include "app/platform.h"
 
 // Emscripten's SDL names the key table as SDL 2 does.
@@ -8,3 +10,12 @@ void watch_the_window() {}
 void enable_key_presses() {}
 // WebGL reads the frame being drawn, which is the only one it has.
 void read_the_back_buffer() {}
+
+// Asyncify keeps the game's loop as it is, suspended here until the page's next frame.
+// clang-format off
+EM_JS(void, next_animation_frame, (), {
+    Asyncify.handleSleep(function(wake_up) { requestAnimationFrame(function() { wake_up(); }); });
+});
+// clang-format on
+
+void pause_for(uint32_t) { next_animation_frame(); }
