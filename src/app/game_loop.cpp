@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 
+#include "app/platform.h"
 #include "app/screenshot.h"
 #include "app/sound_board.h"
 #include "input/control_scheme.h"
@@ -69,7 +70,7 @@ void draw_frame(Session& session, Screen& screen, const SoundBoard& sounds, cons
     sounds.play(session.events, session.settings);
     session.events.clear();
     int size = 0;
-    const Uint8* keyboard = SDL_GetKeyState(&size);
+    const Uint8* keyboard = keyboard_state(&size);
     // What the back buffer holds after a swap is undefined: a frame to be saved is drawn anew.
     if (screenshot) screen.redraw_next();
     const KeyHeld held = [&](KeyCode key) { return key_held(session, key, keyboard, size); };
@@ -82,10 +83,9 @@ void draw_frame(Session& session, Screen& screen, const SoundBoard& sounds, cons
 
 bool play_in_window(Session& session, const std::function<InputResult(Session&, uint32_t)>& input,
                     const KeptResult& kept, Screen& screen, const SoundBoard& sounds) {
-    // Whatever disabled key presses before the game, play needs them.
-    SDL_EventState(SDL_KEYDOWN, SDL_ENABLE);
+    enable_key_presses();
     const auto draw = [&](Session& s) { draw_frame(s, screen, sounds, kept); };
-    const bool left = run_game_loop(session, FrameSteps{input, draw, SDL_Delay});
+    const bool left = run_game_loop(session, FrameSteps{input, draw, pause_for});
     // What the last frame reported, the way out included, is heard over the menus.
     sounds.play(session.events, session.settings);
     session.events.clear();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/game_loop.h"
+#include "app/platform.h"
 #include "app/sound_board.h"
 #include "model/clock.h"
 #include "persist/player_folder.h"
@@ -127,7 +128,7 @@ void main_menu(Session& session, Screen& screen, const SoundBoard& sounds) {
         play_sounds();
         if (!heard) return;
         const uint32_t start = ticks_now();
-        while (ticks_now() - start < QUIT_WAIT_MS) SDL_Delay(1);
+        while (ticks_now() - start < QUIT_WAIT_MS) pause_for(1);
     };
     for (;;) {
         const uint32_t frame_start = ticks_now();
@@ -143,6 +144,6 @@ void main_menu(Session& session, Screen& screen, const SoundBoard& sounds) {
         }
         play_sounds();
         if (screen.draw(menu_view(menu.screen, menu.selection, session.settings))) screen.show();
-        pace_frame(frame_start, SDL_Delay);
+        pace_frame(frame_start, pause_for);
     }
 }

@@ -4,13 +4,14 @@
 
 #include <vector>
 
+#include "app/platform.h"
 #include "persist/player_folder.h"
 #include "persist/screenshot_file.h"
 #include "render/layout.h"
 
 std::string back_buffer_bmp() {
     std::vector<unsigned char> pixels(size_t(layout::WINDOW_WIDTH) * layout::WINDOW_HEIGHT * 4);
-    glReadBuffer(GL_BACK);
+    read_the_back_buffer();
     glReadPixels(0, 0, layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     return encode_bmp(pixels.data(), layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT);
 }

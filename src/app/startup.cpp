@@ -4,7 +4,6 @@
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
-#include <X11/Xlib.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include <ctime>
 
 #include "app/fatal.h"
+#include "app/platform.h"
 #include "model/clock.h"
 #include "render/asset_files.h"
 #include "render/layout.h"
@@ -39,11 +39,6 @@ bool video_reaches_a_screen() {
     return SDL_VideoDriverName(driver, sizeof driver) && std::strcmp(driver, "offscreen") != 0;
 }
 
-// Xlib's own handlers call exit(), which runs the libraries' shutdown while SDL's threads are
-// still running and can crash; losing the window ends the game like any other fatal failure.
-int on_x_error(Display*, XErrorEvent*) { fatal_error("Lost the game's window"); }
-int on_x_connection_lost(Display*) { fatal_error("Lost the connection to the display"); }
-
 std::string running_executable() {
     char buffer[4096];
     ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
@@ -61,9 +56,7 @@ void init_window() {
     SDL_ClearError();
     if (!SDL_SetVideoMode(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
         fatal_error("Couldn't set video mode", SDL_GetError());
-    // Set once the window exists, over the handlers SDL installed while making it.
-    XSetErrorHandler(on_x_error);
-    XSetIOErrorHandler(on_x_connection_lost);
+    watch_the_window();
     SDL_WM_SetCaption(VERSION_CAPTION, VERSION_CAPTION);
 }
 

@@ -1,7 +1,6 @@
 #include "persist/screenshot_file.h"
 
-#include <SDL.h>
-
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -12,8 +11,8 @@
 
 namespace {
 
-// Room for the headers of a BMP file, more than any takes.
-constexpr size_t BMP_HEADER_ROOM = 1024;
+// The file header and the info header of a BMP file.
+constexpr uint32_t BMP_HEADERS = 54;
 
 }  // namespace
 
@@ -39,22 +38,21 @@ std::string screenshot_base_name(const Session& session, std::time_t now) {
 }
 
 std::string encode_bmp(const unsigned char* pixels, int width, int height) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0);
-    if (surface == nullptr) return "";
-    const size_t row_bytes = size_t(width) * 4;
-    SDL_LockSurface(surface);
-    for (int row = 0; row < height; ++row)
-        std::memcpy(static_cast<unsigned char*>(surface->pixels) + size_t(height - 1 - row) * surface->pitch,
-                    pixels + row * row_bytes, row_bytes);
-    SDL_UnlockSurface(surface);
-
-    std::string bmp(BMP_HEADER_ROOM + size_t(width) * height * 4, '\0');
-    SDL_RWops* memory = SDL_RWFromMem(&bmp[0], int(bmp.size()));
-    const bool encoded = memory && SDL_SaveBMP_RW(surface, memory, 0) == 0;
-    bmp.resize(encoded ? size_t(SDL_RWtell(memory)) : 0);
-    if (memory) SDL_RWclose(memory);
-    SDL_FreeSurface(surface);
+    // A 24-bit BMP: a file header and an info header, then rows of blue, green and red from the
+    // bottom up, each padded to four bytes, as the RGBA rows come.
+    const size_t row_bytes = (size_t(width) * 3 + 3) / 4 * 4, image_bytes = row_bytes * size_t(height);
+    std::string bmp = "BM";
+    const auto number = [&bmp](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) bmp += char(value >> (8 * i) & 0xFF);
+    };
+    number(uint32_t(BMP_HEADERS + image_bytes), 4), number(0, 4), number(BMP_HEADERS, 4);
+    number(40, 4), number(uint32_t(width), 4), number(uint32_t(height), 4), number(1, 2), number(24, 2);
+    number(0, 4), number(uint32_t(image_bytes), 4), number(0, 16);
+    for (int row = 0; row < height; ++row) {
+        const unsigned char* pixel = pixels + size_t(row) * size_t(width) * 4;
+        for (int x = 0; x < width; ++x, pixel += 4) bmp += {char(pixel[2]), char(pixel[1]), char(pixel[0])};
+        bmp.append(row_bytes - size_t(width) * 3, '\0');
+    }
     return bmp;
 }
 

@@ -11,8 +11,8 @@ struct Session;
 // The name before uniqueness and extension, e.g. 2011-03-07_40-Key_40Lines_BIG_45_123s.
 std::string screenshot_base_name(const Session& session, std::time_t now);
 
-// A width x height RGBA image whose rows run from the bottom up, as the bytes of a BMP file
-// the right way up; empty when it cannot be encoded.
+// A width x height RGBA image whose rows run from the bottom up, as the bytes of a 24-bit BMP
+// file the right way up.
 std::string encode_bmp(const unsigned char* pixels, int width, int height);
 
 extern const char* const SCREENSHOT_EXTENSION;

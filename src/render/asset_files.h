@@ -29,6 +29,10 @@ constexpr const char* MENU_ICON = "img/icon32.png";
 constexpr const char* LARGE_MENU_ICON = "img/icon128.png";
 
 constexpr const char* FONT = "font/dejavumonosansbold.ttf";
+// The sizes the game sets its text in, in points.
+constexpr int FONT_POINTS[] = {8, 10, 12, 14, 16, 20};
+// A browser's build sets its text from glyphs rendered at build time, one sheet a size.
+inline std::string glyph_sheet_file(int points) { return "font/glyphs-" + std::to_string(points) + ".glyphs"; }
 
 // The drop sounds, one for each column and number of lines the drop cleared, load first; a
 // missing one only silences its drop.

@@ -1,7 +1,5 @@
 #include "render/resources.h"
 
-#include <SDL_ttf.h>
-
 #include <iterator>
 #include <string>
 
@@ -17,21 +15,12 @@ constexpr const char* PICTURE_FILES[] = {
     asset_files::GUIDE_40_KEYS,  asset_files::CELL_HIGHLIGHT,
 };
 static_assert(std::size(PICTURE_FILES) == size_t(Picture::CellHighlight) + 1, "one file a picture");
-// In the order of FontSize.
-constexpr int FONT_POINTS[] = {8, 10, 12, 14, 16, 20};
-static_assert(std::size(FONT_POINTS) == size_t(FontSize::Points20) + 1, "one size a font");
-
-Font open_font(int points) {
-    Font font(TTF_OpenFont(asset_files::FONT, points));
-    if (!font) throw LoadError(std::string("Couldn't load ") + asset_files::FONT);
-    return font;
-}
+// FONT_POINTS is in the order of FontSize.
+static_assert(std::size(asset_files::FONT_POINTS) == size_t(FontSize::Points20) + 1, "one size a font");
 
 }  // namespace
 
-void FontCloser::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
-
 Resources::Resources() {
     for (const char* file : PICTURE_FILES) pictures_.emplace_back(file);
-    for (int points : FONT_POINTS) fonts_.push_back(open_font(points));
+    for (int points : asset_files::FONT_POINTS) fonts_.emplace_back(points);
 }

@@ -2,19 +2,11 @@
 // (a missing file throws a LoadError naming it) and released with the object.
 #pragma once
 
-#include <memory>
 #include <vector>
 
+#include "render/font.h"
 #include "render/screen_view.h"
 #include "render/texture.h"
-
-struct _TTF_Font;
-using TTF_Font = _TTF_Font;
-
-struct FontCloser {
-    void operator()(TTF_Font* font) const;
-};
-using Font = std::unique_ptr<TTF_Font, FontCloser>;
 
 class Resources {
 public:
@@ -22,7 +14,7 @@ public:
     Resources();
 
     const Texture& picture(Picture which) const { return pictures_[size_t(which)]; }
-    TTF_Font* font(FontSize size) const { return fonts_[size_t(size)].get(); }
+    const Font& font(FontSize size) const { return fonts_[size_t(size)]; }
 
 private:
     std::vector<Texture> pictures_;  // indexed by Picture

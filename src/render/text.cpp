@@ -1,11 +1,10 @@
 #include "render/text.h"
 
-Box TextCache::draw(TTF_Font* font, const SDL_Color& color, int x, int y, const std::string& text) {
-    // SDL_ttf gives no surface for an empty line.
+Box TextCache::draw(const Font& font, const SDL_Color& color, int x, int y, const std::string& text) {
     if (text.empty()) return {x, y};
     const Uint32 rgb = Uint32(color.r) << 16 | Uint32(color.g) << 8 | color.b;
-    const Texture& line = lines_.get({font, rgb, text}, [&] {
-        SDL_Surface* rendered = TTF_RenderText_Blended(font, text.c_str(), color);
+    const Texture& line = lines_.get({&font, rgb, text}, [&] {
+        SDL_Surface* rendered = font.render(text, color);
         if (rendered == nullptr) return Texture();
         Texture texture(rendered, true);
         SDL_FreeSurface(rendered);

@@ -3,6 +3,8 @@
 #include <SDL_image.h>
 #include <SDL_opengl.h>
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "render/texture_layout.h"
@@ -18,14 +20,33 @@ int pad(int n) {
     return result;
 }
 
+namespace {
+
+// One channel of a pixel, read through its mask; full where the picture has no such channel.
+Uint8 channel(Uint32 pixel, Uint32 mask) {
+    if (mask == 0) return 255;
+    int shift = 0;
+    while ((mask >> shift & 1) == 0) ++shift;
+    return Uint8((pixel & mask) >> shift);
+}
+
+}  // namespace
+
 bool flip_rows_into(SDL_Surface* src, SDL_Surface* dst) {
+    // Copied pixel by pixel rather than blitted: a blit would blend the source's alpha.
     if (dst == nullptr) return false;
-    // Without this the copy would blend the source's alpha instead of copying it.
-    SDL_SetAlpha(src, 0, 255);
+    const SDL_PixelFormat& format = *src->format;
+    const int in_bytes = format.BytesPerPixel, out_bytes = dst->format->BytesPerPixel;
     for (int row = 0; row < src->h; ++row) {
-        SDL_Rect from = {0, Sint16(row), Uint16(src->w), 1};
-        SDL_Rect to = {0, Sint16(src->h - 1 - row), 0, 0};
-        if (SDL_BlitSurface(src, &from, dst, &to) != 0) return false;
+        const Uint8* in = static_cast<const Uint8*>(src->pixels) + row * src->pitch;
+        Uint8* out = static_cast<Uint8*>(dst->pixels) + (src->h - 1 - row) * dst->pitch;
+        for (int x = 0; x < src->w; ++x, in += in_bytes, out += out_bytes) {
+            Uint32 pixel = 0;
+            std::memcpy(&pixel, in, size_t(in_bytes));
+            const Uint8 rgba[4] = {channel(pixel, format.Rmask), channel(pixel, format.Gmask),
+                                   channel(pixel, format.Bmask), channel(pixel, format.Amask)};
+            std::memcpy(out, rgba, size_t(std::min(out_bytes, 4)));
+        }
     }
     return true;
 }
@@ -55,10 +76,11 @@ const char* Texture::upload(SDL_Surface* picture, bool smooth) {
 
     glGenTextures(1, &id_);
     glBindTexture(GL_TEXTURE_2D, id_);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    GLint previous_alignment = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previous_alignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), padded->w, padded->h, 0, format, GL_UNSIGNED_BYTE, padded->pixels);
-    glPopClientAttrib();
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previous_alignment);
     const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);

@@ -1,9 +1,11 @@
 // Writes the game's assets into the directory given as the first argument, under the names that
-// render/asset_files.h gives them: the pictures, the sounds and a copy of the font. The same
-// input always gives the same bytes.
+// render/asset_files.h gives them: the pictures, the sounds and a copy of the font; with
+// --glyphs first, the glyph sheets a browser's build sets its text from instead. The same input
+// always gives the same bytes.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "image_files.h"
@@ -57,17 +59,28 @@ void write_sounds(const fs::path& out) {
     for (const SoundFile& file : SOUND_FILES) write_ogg(place(out, file.file), event_sound(file.sound), 0.0, serial++);
 }
 
+void write_glyph_sheets(const fs::path& out, Typeface& type) {
+    for (int points : FONT_POINTS)
+        std::ofstream(place(out, glyph_sheet_file(points)), std::ios::binary)
+            << glyph_sheet_text(type.glyph_sheet(points));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR FONT_FILE\n", argv[0]);
+    const bool glyphs = argc == 4 && std::string(argv[1]) == "--glyphs";
+    if (argc != 3 && !glyphs) {
+        std::fprintf(stderr, "usage: %s [--glyphs] OUTPUT_DIR FONT_FILE\n", argv[0]);
         return 2;
     }
     try {
-        const fs::path out = argv[1];
+        const fs::path out = argv[argc - 2];
+        Typeface type(argv[argc - 1]);
+        if (glyphs) {
+            write_glyph_sheets(out, type);
+            return 0;
+        }
         fs::copy_file(argv[2], place(out, FONT), fs::copy_options::overwrite_existing);
-        Typeface type(argv[2]);
         write_pictures(out, type);
         write_sounds(out);
     } catch (const std::exception& e) {

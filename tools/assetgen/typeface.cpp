@@ -1,5 +1,6 @@
 #include "typeface.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 Typeface::Typeface(std::string path) : path_(std::move(path)) {
@@ -54,3 +55,25 @@ int Typeface::width(int size, const std::string& text) {
 int Typeface::line_height(int size) { return TTF_FontHeight(font(size)); }
 
 int Typeface::ascent(int size) { return TTF_FontAscent(font(size)); }
+
+GlyphSheet Typeface::glyph_sheet(int size) {
+    GlyphSheet sheet;
+    sheet.height = TTF_FontHeight(font(size));
+    for (char c = GlyphSheet::FIRST; c <= GlyphSheet::LAST; ++c) {
+        GlyphSheet::Glyph& glyph = sheet.glyphs[size_t(c - GlyphSheet::FIRST)];
+        int min_x, max_x, min_y, max_y;
+        TTF_GlyphMetrics(font(size), Uint16(c), &min_x, &max_x, &min_y, &max_y, &sheet.advance);
+        glyph.lead = std::max(0, -min_x);
+        SDL_Surface* alone = TTF_RenderText_Blended(font(size), std::string(1, c).c_str(), {255, 255, 255, 0});
+        if (!alone || alone->h != sheet.height) throw std::runtime_error(std::string("cannot render ") + c);
+        glyph.width = alone->w;
+        for (int row = 0; row < alone->h; ++row) {
+            const auto* line =
+                reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(alone->pixels) + row * alone->pitch);
+            for (int col = 0; col < alone->w; ++col)
+                glyph.coverage.push_back(Uint8((line[col] & alone->format->Amask) >> alone->format->Ashift));
+        }
+        SDL_FreeSurface(alone);
+    }
+    return sheet;
+}

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "canvas.h"
+#include "render/glyph_sheet.h"
 
 class Typeface {
 public:
@@ -24,6 +25,8 @@ public:
     int line_height(int size);
     // Distance from the top of the line box to the baseline.
     int ascent(int size);
+    // Each printable character rendered alone, for a browser to set lines from.
+    GlyphSheet glyph_sheet(int size);
 
 private:
     TTF_Font* font(int size);

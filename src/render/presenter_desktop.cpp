@@ -1,9 +1,8 @@
-#include "render/presenter.h"
-
 #include <GL/glx.h>
 #include <SDL.h>
 
 #include "render/extensions.h"
+#include "render/presenter.h"
 
 Presenter::Presenter() {
     Display* display = glXGetCurrentDisplay();

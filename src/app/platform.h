@@ -1,0 +1,20 @@
+// Platform: what the desktop and the browser do differently, behind one header. The desktop
+// build links platform_desktop.cpp (SDL on X11), the browser build platform_web.cpp
+// (Emscripten's SDL layer over a canvas).
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+
+// Which keys are down now, indexed by key code; `size` gets the table's length.
+const Uint8* keyboard_state(int* size);
+// Called once the window exists: losing it, or the display, ends the game through fatal_error.
+void watch_the_window();
+// Whatever disabled key presses before a game, play needs them.
+void enable_key_presses();
+// Points glReadPixels at the frame drawn and not yet shown.
+void read_the_back_buffer();
+// Gives the time until the next frame away: on the desktop by sleeping `ms`, in a browser by
+// handing the page back until it shows its next frame, which paces frames as the screen does.
+void pause_for(uint32_t ms);

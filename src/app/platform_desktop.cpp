@@ -1,0 +1,28 @@
+#include <SDL_opengl.h>
+#include <X11/Xlib.h>
+
+#include "app/fatal.h"
+#include "app/platform.h"
+
+namespace {
+
+// Xlib's own handlers call exit(), which runs the libraries' shutdown while SDL's threads are
+// still running and can crash; losing the window ends the game like any other fatal failure.
+int on_x_error(Display*, XErrorEvent*) { fatal_error("Lost the game's window"); }
+int on_x_connection_lost(Display*) { fatal_error("Lost the connection to the display"); }
+
+}  // namespace
+
+const Uint8* keyboard_state(int* size) { return SDL_GetKeyState(size); }
+
+void watch_the_window() {
+    // Set over the handlers SDL installed while making the window.
+    XSetErrorHandler(on_x_error);
+    XSetIOErrorHandler(on_x_connection_lost);
+}
+
+void enable_key_presses() { SDL_EventState(SDL_KEYDOWN, SDL_ENABLE); }
+
+void read_the_back_buffer() { glReadBuffer(GL_BACK); }
+
+void pause_for(uint32_t ms) { SDL_Delay(ms); }

@@ -1,0 +1,179 @@
+// The browser build played in headless Chromium over the DevTools protocol: the page loads and
+// shows the main menu and the credits as the desktop draws them, a 40-lines game of I pieces is
+// played to its finish and kept (record, replay, screenshot) in the browser's store, and the
+// settings saved from the options survive a reload.
+//   node --experimental-websocket tests/web/browser_test.mjs WEB_FOLDER DESKTOP_SCREENS
+// WEB_FOLDER is tools/build-web's output, DESKTOP_SCREENS what `tapfall_framebench --save` wrote.
+import { spawn } from "node:child_process";
+import fs from "node:fs";
+import http from "node:http";
+import os from "node:os";
+import path from "node:path";
+import zlib from "node:zlib";
+
+const [webFolder, desktopScreens] = process.argv.slice(2);
+const PLAYER = "/data/tapfall";  // the player's folder, which the page keeps in IndexedDB
+const READY = "document.getElementById('status').textContent === '' && typeof Module.FS !== 'undefined'";
+let failures = 0;
+const check = (ok, what) => {
+  console.log(`${ok ? "ok" : "FAILED"}: ${what}`);
+  failures += !ok;
+};
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The page's folder, served on a port of the loopback interface.
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+const server = http.createServer((request, response) => {
+  const asked = path.join(webFolder, path.normalize(new URL(request.url, "http://x").pathname));
+  const file = asked.endsWith("/") ? asked + "index.html" : asked;
+  fs.readFile(file, (error, data) => {
+    response.writeHead(error ? 404 : 200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
+    response.end(error ? "" : data);
+  });
+});
+await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+const address = `http://127.0.0.1:${server.address().port}/`;
+
+// Chromium with a profile of its own, and one page driven through the browser's DevTools socket.
+const profile = fs.mkdtempSync(path.join(os.tmpdir(), "tapfall-chromium-"));
+const chromium = spawn("chromium", ["--headless", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+  // A player's page has had a key before any sound, which lets it play sounds.
+  "--autoplay-policy=no-user-gesture-required", "--remote-debugging-port=0", `--user-data-dir=${profile}`,
+  "--window-size=800,600", "about:blank"]);
+const socketAddress = await new Promise((resolve, reject) => {
+  let text = "";
+  chromium.stderr.on("data", (data) => {
+    const found = (text += data).match(/DevTools listening on (ws:\S+)/);
+    if (found) resolve(found[1]);
+  });
+  chromium.on("exit", () => reject(new Error("chromium ended: " + text)));
+});
+const socket = new WebSocket(socketAddress);
+await new Promise((resolve) => socket.addEventListener("open", resolve));
+let lastId = 0;
+const waiting = new Map();
+const traced = [];
+socket.addEventListener("message", (event) => {
+  const message = JSON.parse(event.data);
+  if (waiting.has(message.id)) waiting.get(message.id)(message), waiting.delete(message.id);
+  if (message.method === "Tracing.dataCollected") traced.push(...message.params.value);
+  if (message.method === "Tracing.tracingComplete") traced.complete();
+});
+const send = (method, params = {}, sessionId) => new Promise((resolve, reject) => {
+  const id = ++lastId;
+  waiting.set(id, (message) => (message.error ? reject(new Error(`${method}: ${message.error.message}`)) : resolve(message.result)));
+  socket.send(JSON.stringify({ id, method, params, sessionId }));
+});
+const { targetId } = await send("Target.createTarget", { url: "about:blank" });
+const { sessionId } = await send("Target.attachToTarget", { targetId, flatten: true });
+const page = (method, params) => send(method, params, sessionId);
+const evaluate = async (expression) =>
+  (await page("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
+const until = async (expression, ms = 20000) => {
+  for (const end = Date.now() + ms; Date.now() < end; await sleep(50)) if (await evaluate(expression)) return true;
+  return false;
+};
+await page("Emulation.setDeviceMetricsOverride", { width: 800, height: 600, deviceScaleFactor: 1, mobile: false });
+
+// Keys as a browser reports them: the key, and the key code Emscripten's SDL maps to its own.
+const KEYS = { Enter: 13, Escape: 27, ArrowDown: 40, ArrowUp: 38, F2: 113, " ": 32, ";": 186 };
+const press = async (...keys) => {
+  for (const key of keys) {
+    const code = KEYS[key] ?? key.toUpperCase().charCodeAt(0);
+    await page("Input.dispatchKeyEvent", { type: "keyDown", key, windowsVirtualKeyCode: code, text: key.length === 1 ? key : undefined });
+    await page("Input.dispatchKeyEvent", { type: "keyUp", key, windowsVirtualKeyCode: code });
+    await sleep(20);
+  }
+};
+
+// The canvas as the page shows it: 640x480 RGB, top row first.
+const canvasPixels = async () => {
+  const box = await evaluate("(() => { const r = canvas.getBoundingClientRect(); return [r.x, r.y]; })()");
+  const { data } = await page("Page.captureScreenshot", { format: "png", clip: { x: box[0], y: box[1], width: 640, height: 480, scale: 1 } });
+  return pngPixels(Buffer.from(data, "base64"));
+};
+// An 8-bit RGB or RGBA PNG, as Chromium writes them, without interlacing.
+function pngPixels(png) {
+  const width = png.readUInt32BE(16), height = png.readUInt32BE(20), channels = png[25] === 6 ? 4 : 3;
+  const chunks = [];
+  for (let at = 8; at < png.length; at += 12 + png.readUInt32BE(at))
+    if (png.toString("latin1", at + 4, at + 8) === "IDAT") chunks.push(png.subarray(at + 8, at + 8 + png.readUInt32BE(at)));
+  const raw = zlib.inflateSync(Buffer.concat(chunks)), stride = width * channels, rows = Buffer.alloc(height * stride);
+  for (let y = 0; y < height; ++y) {
+    const filter = raw[y * (stride + 1)];
+    for (let x = 0; x < stride; ++x) {
+      const a = x >= channels ? rows[y * stride + x - channels] : 0, b = y ? rows[(y - 1) * stride + x] : 0;
+      const c = x >= channels && y ? rows[(y - 1) * stride + x - channels] : 0, p = a + b - c;
+      const predicted = [0, a, b, (a + b) >> 1, Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c) ? a : Math.abs(p - b) <= Math.abs(p - c) ? b : c][filter];
+      rows[y * stride + x] = (raw[y * (stride + 1) + 1 + x] + predicted) & 255;
+    }
+  }
+  return { width, height, rgb: (x, y) => rows.readUIntBE(y * stride + x * channels, 3) };
+}
+// A 24- or 32-bit BMP, as the game and the frame benchmark save them.
+function bmpPixels(bmp) {
+  const offset = bmp.readUInt32LE(10), width = bmp.readInt32LE(18), height = bmp.readInt32LE(22), bytes = bmp.readUInt16LE(28) / 8;
+  const stride = Math.ceil((width * bytes) / 4) * 4;
+  return { width, height: Math.abs(height), rgb: (x, y) => bmp.readUIntLE(offset + (height > 0 ? height - 1 - y : y) * stride + x * bytes, 3) };
+}
+const differing = (a, b) => {
+  let count = 0;
+  for (let y = 0; y < 480; ++y) for (let x = 0; x < 640; ++x) count += a.rgb(x, y) !== b.rgb(x, y);
+  return count;
+};
+const desktop = (name) => bmpPixels(fs.readFileSync(path.join(desktopScreens, name)));
+
+try {
+  const opened = Date.now();
+  await page("Page.navigate", { url: address });
+  check(await until(READY), "the page is ready");
+  console.log(`ready to play ${Date.now() - opened} ms after opening`);
+  await sleep(500);
+  await press("ArrowDown");
+  await sleep(300);
+  check(differing(await canvasPixels(), desktop("main.bmp")) === 0, "the main menu shows as on the desktop");
+  await press("ArrowDown", "Enter");
+  await sleep(300);
+  check(differing(await canvasPixels(), desktop("credits.bmp")) === 0, "the credits show as on the desktop");
+  await press("Escape", "ArrowUp", "ArrowUp");
+
+  // A 40-lines game of I pieces under 40-Key: each key of the upper row stands one upright in its
+  // column, and ten passes over the row clear forty lines. The settings are the player's file,
+  // kept in the browser's store over a reload.
+  await evaluate(`new Promise((done) => { Module.FS.mkdirTree("${PLAYER}");
+    Module.FS.writeFile("${PLAYER}/TapFall.ini", "Randomizer=I-Cheat\\nInputType=40-Key\\n");
+    Module.FS.syncfs(false, done); })`);
+  await page("Page.reload");
+  check(await until(READY), "the page is ready again");
+  await press("Enter");
+  await sleep(3500);  // the countdown
+  // How long the game's frames take, over the game.
+  await page("Tracing.start", { categories: "devtools.timeline", transferMode: "ReportEvents" });
+  for (let pass = 0; pass < 10; ++pass) await press(..."qwertyuiop");
+  await sleep(500);
+  await new Promise((resolve) => (traced.complete = resolve, page("Tracing.end")));
+  // The game's frames, each run in an animation frame of the page: how long each takes.
+  const frames = traced.filter((e) => e.name === "FireAnimationFrame" && e.dur).map((e) => e.dur / 1000).sort((a, b) => a - b);
+  const at = (share) => frames[Math.min(frames.length - 1, Math.floor(share * frames.length))].toFixed(2);
+  console.log(`frames: ${frames.length}, median ${at(0.5)} ms, 99th percentile ${at(0.99)} ms, longest ${at(1)} ms`);
+  check(await until(`Module.FS.readdir("${PLAYER}").some((name) => name.endsWith(".replay"))`, 10000), "the finished game's replay is kept");
+  const records = await evaluate(`Module.FS.readFile("${PLAYER}/TapFall-records.csv", { encoding: "utf8" })`);
+  check(/\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,[\d.]+,[\d.]+,100,40,100,/.test(records), "the record line: " + records.split("\n")[1]);
+  check(await until(`Module.FS.readdir("${PLAYER}").some((name) => /_40-Key_40Lines_\\d+_\\d{3}s\\.bmp$/.test(name))`, 5000), "the finished screen is saved");
+
+  // The options: the game mode stepped on to 2 Minutes, and "Save Settings", two lines up; the
+  // page keeps the file over a reload, and the game reads it back.
+  await press("Escape", "ArrowDown", "Enter", "Enter", "ArrowUp", "ArrowUp", "Enter");
+  const saved = "new Promise((done) => setTimeout(() => done(Module.FS.readFile('" + PLAYER + "/TapFall.ini', { encoding: 'utf8' })), 1500))";
+  check((await evaluate(saved)).includes("\nGameMode=2Minutes\n"), "the settings are saved");
+  await page("Page.reload");
+  check(await until(READY), "the page is ready after a reload");
+  check((await evaluate(saved)).includes("\nGameMode=2Minutes\nHoldAllowed=TRUE\n"), "the saved settings survive a reload");
+} finally {
+  chromium.kill();
+  await new Promise((resolve) => chromium.on("exit", resolve));
+  server.close();
+  fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
+}
+console.log(failures ? `${failures} failed` : "all passed");
+process.exit(failures ? 1 : 0);
