@@ -42,12 +42,21 @@ std::string encode_bmp(const unsigned char* pixels, int width, int height) {
     // bottom up, each padded to four bytes, as the RGBA rows come.
     const size_t row_bytes = (size_t(width) * 3 + 3) / 4 * 4, image_bytes = row_bytes * size_t(height);
     std::string bmp = "BM";
-    const auto number = [&bmp](uint32_t value, int bytes) {
+    // Little-endian numbers of four bytes, or of two.
+    const auto number = [&bmp](uint32_t value, int bytes = 4) {
         for (int i = 0; i < bytes; ++i) bmp += char(value >> (8 * i) & 0xFF);
     };
-    number(uint32_t(BMP_HEADERS + image_bytes), 4), number(0, 4), number(BMP_HEADERS, 4);
-    number(40, 4), number(uint32_t(width), 4), number(uint32_t(height), 4), number(1, 2), number(24, 2);
-    number(0, 4), number(uint32_t(image_bytes), 4), number(0, 16);
+    number(uint32_t(BMP_HEADERS + image_bytes));
+    number(0);  // reserved
+    number(BMP_HEADERS);
+    number(40);  // the info header's size
+    number(uint32_t(width));
+    number(uint32_t(height));
+    number(1, 2);  // planes
+    number(24, 2);
+    number(0);  // no compression
+    number(uint32_t(image_bytes));
+    bmp.append(16, '\0');  // no resolution, no palette
     for (int row = 0; row < height; ++row) {
         const unsigned char* pixel = pixels + size_t(row) * size_t(width) * 4;
         for (int x = 0; x < width; ++x, pixel += 4) bmp += {char(pixel[2]), char(pixel[1]), char(pixel[0])};
