@@ -42,7 +42,7 @@ InputResult read_window(Session& session, const EventPoll& poll, const std::func
     while (poll(&event)) {
         if (event.type == SDL_QUIT) return InputResult::Quit;
         if (event.type != SDL_KEYDOWN) continue;
-        const KeyCode key = event.key.keysym.sym;
+        const KeyCode key = key_code_of(event.key.keysym);
         // Checked before the key bindings see it, so that no binding can take Escape.
         if (key == KEY_ESCAPE) {
             session.report(Event::Left);

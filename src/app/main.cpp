@@ -8,6 +8,7 @@
 #include "app/fatal.h"
 #include "app/game_loop.h"
 #include "app/menu.h"
+#include "app/platform.h"
 #include "app/sound_board.h"
 #include "app/startup.h"
 #include "input/replay_feed.h"
@@ -66,9 +67,6 @@ int main(int argc, char** argv) {
         fatal_error(error.what(), error.cause);
     }
     deinit_everything();
-    if (diverged) {
-        std::fprintf(stderr, "tapfall: %s: diverged at key %zu\n", command.replay.c_str(), diverged);
-        return 2;
-    }
-    return 0;
+    if (diverged) std::fprintf(stderr, "tapfall: %s: diverged at key %zu\n", command.replay.c_str(), diverged);
+    return program_end(diverged ? 2 : 0);
 }

@@ -134,7 +134,7 @@ void main_menu(Session& session, Screen& screen, const SoundBoard& sounds) {
         const uint32_t frame_start = ticks_now();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
-            if (event.type == SDL_KEYDOWN && !handle_menu_key(event.key.keysym.sym, menu, session, play_game))
+            if (event.type == SDL_KEYDOWN && !handle_menu_key(key_code_of(event.key.keysym), menu, session, play_game))
                 return leave();
             if (event.type == SDL_QUIT) {
                 quit(menu);

@@ -1,5 +1,8 @@
 #include <SDL_opengl.h>
+// Xlib's own KeyCode would clash with the game's.
+#define KeyCode XKeyCode
 #include <X11/Xlib.h>
+#undef KeyCode
 
 #include "app/fatal.h"
 #include "app/platform.h"
@@ -26,3 +29,7 @@ void enable_key_presses() { SDL_EventState(SDL_KEYDOWN, SDL_ENABLE); }
 void read_the_back_buffer() { glReadBuffer(GL_BACK); }
 
 void pause_for(uint32_t ms) { SDL_Delay(ms); }
+
+KeyCode key_code_of(const SDL_keysym& key) { return key.sym; }
+
+int program_end(int status) { return status; }

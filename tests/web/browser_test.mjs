@@ -170,6 +170,23 @@ try {
   await page("Page.reload");
   check(await until(READY), "the page is ready after a reload");
   check((await evaluate(saved)).includes("\nGameMode=2Minutes\nHoldAllowed=TRUE\n"), "the saved settings survive a reload");
+
+  // The game's replay, chosen as a file, plays to the same finish; Escape leaves it, and the page
+  // offers to play again.
+  const replay = await evaluate(`Module.FS.readdir("${PLAYER}").find((name) => name.endsWith(".replay"))`);
+  const input = await page("Runtime.evaluate", { expression: "document.getElementById('replay')" });
+  const chosen = path.join(profile, replay);
+  fs.writeFileSync(chosen, await evaluate(`Module.FS.readFile("${PLAYER}/${replay}", { encoding: "utf8" })`));
+  await page("DOM.setFileInputFiles", { objectId: input.result.objectId, files: [chosen] });
+  check(await until(`location.search === "?replay=${encodeURIComponent(replay)}" && ${READY}`), "the chosen replay opens");
+  await sleep(8000);
+  await page("Page.bringToFront");
+  await evaluate("document.activeElement.blur(), canvas.focus()");
+  await press("F2");
+  check(await until(`Module.FS.readdir("${PLAYER}").filter((name) => name.startsWith("${replay.replace(".replay", "")}")).length === 3`, 5000),
+    "the replay reaches the same finish, and its screen is saved beside it");
+  await press("Escape");
+  check(await until("getComputedStyle(document.getElementById('again')).display !== 'none'", 10000), "leaving it offers to play again");
 } finally {
   chromium.kill();
   await new Promise((resolve) => chromium.on("exit", resolve));
