@@ -22,13 +22,16 @@ int pad(int n) {
 
 namespace {
 
-// One channel of a pixel, read through its mask; full where the picture has no such channel.
-Uint8 channel(Uint32 pixel, Uint32 mask) {
-    if (mask == 0) return 255;
+// Where a channel sits in a pixel, from its mask, found once a picture; no mask means the picture
+// has no such channel, which reads as full.
+struct Channel {
+    explicit Channel(Uint32 bits) : mask(bits) {
+        while (mask != 0 && (mask >> shift & 1) == 0) ++shift;
+    }
+    Uint8 of(Uint32 pixel) const { return mask == 0 ? 255 : Uint8((pixel & mask) >> shift); }
+    Uint32 mask;
     int shift = 0;
-    while ((mask >> shift & 1) == 0) ++shift;
-    return Uint8((pixel & mask) >> shift);
-}
+};
 
 }  // namespace
 
@@ -37,14 +40,14 @@ bool flip_rows_into(SDL_Surface* src, SDL_Surface* dst) {
     if (dst == nullptr) return false;
     const SDL_PixelFormat& format = *src->format;
     const int in_bytes = format.BytesPerPixel, out_bytes = dst->format->BytesPerPixel;
+    const Channel red(format.Rmask), green(format.Gmask), blue(format.Bmask), alpha(format.Amask);
     for (int row = 0; row < src->h; ++row) {
         const Uint8* in = static_cast<const Uint8*>(src->pixels) + row * src->pitch;
         Uint8* out = static_cast<Uint8*>(dst->pixels) + (src->h - 1 - row) * dst->pitch;
         for (int x = 0; x < src->w; ++x, in += in_bytes, out += out_bytes) {
             Uint32 pixel = 0;
             std::memcpy(&pixel, in, size_t(in_bytes));
-            const Uint8 rgba[4] = {channel(pixel, format.Rmask), channel(pixel, format.Gmask),
-                                   channel(pixel, format.Bmask), channel(pixel, format.Amask)};
+            const Uint8 rgba[4] = {red.of(pixel), green.of(pixel), blue.of(pixel), alpha.of(pixel)};
             std::memcpy(out, rgba, size_t(std::min(out_bytes, 4)));
         }
     }
