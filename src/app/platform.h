@@ -20,8 +20,8 @@ void read_the_back_buffer();
 // Gives the time until the next frame away: on the desktop by sleeping `ms`, in a browser by
 // handing the page back until it shows its next frame, which paces frames as the screen does.
 void pause_for(uint32_t ms);
-// The game's code for a key pressed. A browser's SDL numbers the keys beyond ASCII its own way;
-// of those, the game names only F2.
+// The game's code for a key pressed, as the desktop's SDL numbers it; the key table above is
+// indexed by the same codes.
 KeyCode key_code_of(const SDL_keysym& key);
 // The status the program ends with, once the game is over: a page is told that the game has
 // ended, which the end of main alone does not do where the loop was suspended on the way.

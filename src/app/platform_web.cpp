@@ -1,14 +1,42 @@
 #include <emscripten.h>
 
+#include <algorithm>
+
 #include "app/platform.h"
 
-// Emscripten's SDL names the key table as SDL 2 does.
-const Uint8* keyboard_state(int* size) { return SDL_GetKeyboardState(size); }
+namespace {
+
+// Keys that Emscripten's SDL does not number as the desktop does: F2, which it numbers as SDL 2
+// does, and three that Chromium reports by its own key codes and Emscripten passes on (Firefox
+// reports them in ASCII).
+struct RenamedKey {
+    int browser;
+    KeyCode game;
+};
+constexpr RenamedKey RENAMED_KEYS[] = {{SDLK_F2, KEY_F2}, {186, ';'}, {187, '='}, {189, '-'}};
+
+}  // namespace
+
+const Uint8* keyboard_state(int* size) {
+    static Uint8 state[KEY_LAST + 1];
+    int browser_size = 0;
+    const Uint8* browser = SDL_GetKeyboardState(&browser_size);
+    std::copy(browser, browser + std::min(browser_size, KEY_LAST + 1), state);
+    for (const RenamedKey& key : RENAMED_KEYS)
+        if (key.browser < browser_size) state[key.game] |= browser[key.browser];
+    *size = KEY_LAST + 1;
+    return state;
+}
+
+KeyCode key_code_of(const SDL_keysym& key) {
+    for (const RenamedKey& renamed : RENAMED_KEYS)
+        if (key.sym == renamed.browser) return renamed.game;
+    return key.sym;
+}
 
 // A page cannot lose its canvas, and its key presses are never turned off.
 void watch_the_window() {}
 void enable_key_presses() {}
-KeyCode key_code_of(const SDL_keysym& key) { return key.sym == SDLK_F2 ? KEY_F2 : key.sym; }
 
 int program_end(int status) {
     emscripten_force_exit(status);

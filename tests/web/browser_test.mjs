@@ -1,16 +1,18 @@
 // The browser build played in headless Chromium over the DevTools protocol: the page loads and
-// shows the main menu and the credits as the desktop draws them, a 40-lines game of I pieces is
-// played to its finish and kept (record, replay, screenshot) in the browser's store, and the
-// settings saved from the options survive a reload.
-//   node --experimental-websocket tests/web/browser_test.mjs WEB_FOLDER DESKTOP_SCREENS
-// WEB_FOLDER is tools/build-web's output, DESKTOP_SCREENS what `tapfall_framebench --save` wrote.
+// shows the main menu and the credits as the desktop draws them, every key of the game reaches it
+// as the desktop's SDL names it, a 40-lines game of I pieces is played to its finish and kept (record, replay, screenshot) in the browser's store, and the
+// settings saved from the options survive a reload. The game's replay, chosen as a file, plays to
+// the same finish, whose screen, saved with a column's key held, is left for the desktop to check.
+//   node --experimental-websocket tests/web/browser_test.mjs WEB_FOLDER DESKTOP_SCREENS OUT
+// WEB_FOLDER is tools/build-web's output, DESKTOP_SCREENS what `tapfall_framebench --save` wrote;
+// the replay and that screen are written to OUT as finish.replay and finish.bmp.
 import { spawn } from "node:child_process";
 import fs from "node:fs";
 import http from "node:http";
 import os from "node:os";
 import path from "node:path";
 
-const [webFolder, desktopScreens] = process.argv.slice(2);
+const [webFolder, desktopScreens, out] = process.argv.slice(2);
 const PLAYER = "/data/tapfall";  // the player's folder, which the page keeps in IndexedDB
 const READY = "document.getElementById('status').textContent === '' && typeof Module.FS !== 'undefined'";
 let failures = 0;
@@ -38,7 +40,8 @@ const profile = fs.mkdtempSync(path.join(os.tmpdir(), "tapfall-chromium-"));
 const chromium = spawn("chromium", ["--headless", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
   // A player's page has had a key before any sound, which lets it play sounds.
   "--autoplay-policy=no-user-gesture-required", "--remote-debugging-port=0", `--user-data-dir=${profile}`,
-  "--window-size=800,600", "about:blank"]);
+  "--window-size=800,600", "about:blank"], { detached: true });  // a process group of its own, ended whole
+const chromiumEnded = new Promise((resolve) => chromium.on("exit", resolve));
 const socketAddress = await new Promise((resolve, reject) => {
   let text = "";
   chromium.stderr.on("data", (data) => {
@@ -75,14 +78,13 @@ const until = async (expression, ms = 20000) => {
 await page("Emulation.setDeviceMetricsOverride", { width: 800, height: 600, deviceScaleFactor: 1, mobile: false });
 
 // Keys as a browser reports them: the key, and the key code Emscripten's SDL maps to its own.
-const KEYS = { Enter: 13, Escape: 27, ArrowDown: 40, ArrowUp: 38, F2: 113, " ": 32, ";": 186 };
+const KEYS = { Enter: 13, Escape: 27, ArrowDown: 40, ArrowUp: 38, F2: 113, Backspace: 8, " ": 32, ";": 186, ",": 188, ".": 190, "/": 191 };
+// The keys a game takes, but Backspace: the forty columns' keys and the hold key.
+const GAME_KEYS = [..."1234567890qwertyuiopasdfghjkl;zxcvbnm,./ "];
+const hold = (key, type = "keyDown") => page("Input.dispatchKeyEvent",
+  { type, key, windowsVirtualKeyCode: KEYS[key] ?? key.toUpperCase().charCodeAt(0), text: key.length === 1 && type === "keyDown" ? key : undefined });
 const press = async (...keys) => {
-  for (const key of keys) {
-    const code = KEYS[key] ?? key.toUpperCase().charCodeAt(0);
-    await page("Input.dispatchKeyEvent", { type: "keyDown", key, windowsVirtualKeyCode: code, text: key.length === 1 ? key : undefined });
-    await page("Input.dispatchKeyEvent", { type: "keyUp", key, windowsVirtualKeyCode: code });
-    await sleep(20);
-  }
+  for (const key of keys) await hold(key), await hold(key, "keyUp"), await sleep(20);
 };
 
 // How many pixels of the canvas, as the page shows it, differ from the desktop's picture of the
@@ -115,17 +117,19 @@ try {
   check((await differingFromDesktop("credits.bmp")) === 0, "the credits show as on the desktop");
   await press("Escape", "ArrowUp", "ArrowUp");
 
-  // A 40-lines game of I pieces under 40-Key: each key of the upper row stands one upright in its
-  // column, and ten passes over the row clear forty lines. The settings are the player's file,
-  // kept in the browser's store over a reload.
+  // A 40-lines practice game of I pieces under 40-Key: every key of the game first, each drop
+  // taken back with Backspace; then each key of the upper row stands one upright in its column,
+  // and ten passes over the row clear forty lines. The settings are the player's file, kept in
+  // the browser's store over a reload.
   await evaluate(`new Promise((done) => { Module.FS.mkdirTree("${PLAYER}");
-    Module.FS.writeFile("${PLAYER}/TapFall.ini", "Randomizer=I-Cheat\\nInputType=40-Key\\n");
+    Module.FS.writeFile("${PLAYER}/TapFall.ini", "Randomizer=I-Cheat\\nInputType=40-Key\\nPracticeMode=TRUE\\n");
     Module.FS.syncfs(false, done); })`);
   await page("Page.reload");
   check(await until(READY), "the page is ready again");
   console.log(`ready to play ${Math.round(await evaluate("performance.now()"))} ms after opening it again`);
   await press("Enter");
   await sleep(3500);  // the countdown
+  for (const key of GAME_KEYS) await press(key, "Backspace");
   // How long the game's frames take, over the game.
   await page("Tracing.start", { categories: "devtools.timeline", transferMode: "ReportEvents" });
   for (let pass = 0; pass < 10; ++pass) await press(..."qwertyuiop");
@@ -136,8 +140,12 @@ try {
   const at = (share) => frames[Math.min(frames.length - 1, Math.floor(share * frames.length))].toFixed(2);
   console.log(`frames: ${frames.length}, median ${at(0.5)} ms, 99th percentile ${at(0.99)} ms, longest ${at(1)} ms`);
   check(await until(`Module.FS.readdir("${PLAYER}").some((name) => name.endsWith(".replay"))`, 10000), "the finished game's replay is kept");
+  const replayText = await evaluate(`Module.FS.readFile("${PLAYER}/" + Module.FS.readdir("${PLAYER}").find((name) => name.endsWith(".replay")), { encoding: "utf8" })`);
+  const codes = new Set(replayText.match(/^press=\d+ \d+$/gm).map((line) => Number(line.split(" ")[1])));
+  check(codes.size === GAME_KEYS.length + 1 && [...GAME_KEYS, "\b"].every((key) => codes.has(key.charCodeAt(0))),
+    "every key reaches the game as the desktop's: " + [...codes].join(" "));
   const records = await evaluate(`Module.FS.readFile("${PLAYER}/TapFall-records.csv", { encoding: "utf8" })`);
-  check(/\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,FALSE,[\d.]+,[\d.]+,100,40,100,/.test(records), "the record line: " + records.split("\n")[1]);
+  check(/\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,TRUE,[\d.]+,[\d.]+,100,40,141,/.test(records), "the record line: " + records.split("\n")[1]);
   check(await until(`Module.FS.readdir("${PLAYER}").some((name) => /_40-Key_40Lines_\\d+_\\d{3}s\\.bmp$/.test(name))`, 5000), "the finished screen is saved");
 
   // The options: the game mode stepped on to 2 Minutes, and "Save Settings", two lines up; the
@@ -157,17 +165,19 @@ try {
   fs.writeFileSync(chosen, await evaluate(`Module.FS.readFile("${PLAYER}/${replay}", { encoding: "utf8" })`));
   await page("DOM.setFileInputFiles", { objectId: input.result.objectId, files: [chosen] });
   check(await until(`location.search === "?replay=${encodeURIComponent(replay)}" && ${READY}`), "the chosen replay opens");
-  await sleep(8000);
+  await sleep(3000 + 1000 * Number(records.split("\n")[1].split(",")[7]) + 2000);  // the countdown, the game, and more
   await page("Page.bringToFront");
   await evaluate("document.activeElement.blur(), canvas.focus()");
-  await press("F2");
-  check(await until(`Module.FS.readdir("${PLAYER}").filter((name) => name.startsWith("${replay.replace(".replay", "")}")).length === 3`, 5000),
-    "the replay reaches the same finish, and its screen is saved beside it");
+  await hold("f"), await press("F2"), await hold("f", "keyUp");
+  const shot = `Module.FS.readdir("${PLAYER}").filter((name) => name.startsWith("${replay.replace(".replay", "_")}"))[0]`;
+  check(await until(shot, 5000), "the replay reaches the same finish, and its screen is saved beside it");
+  fs.copyFileSync(chosen, path.join(out, "finish.replay"));
+  fs.writeFileSync(path.join(out, "finish.bmp"), Buffer.from(await evaluate(`Array.from(Module.FS.readFile("${PLAYER}/" + ${shot}))`)));
   await press("Escape");
   check(await until("getComputedStyle(document.getElementById('again')).display !== 'none'", 10000), "leaving it offers to play again");
 } finally {
-  chromium.kill();
-  await new Promise((resolve) => chromium.on("exit", resolve));
+  if (chromium.exitCode === null) process.kill(-chromium.pid);
+  await chromiumEnded;
   server.close();
   fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
 }

@@ -2,9 +2,12 @@
 // 99th percentile), and how long the program takes from its start to its first frame. With
 // --save it instead draws that screen and another at a fixed time, and the three menu screens, and writes
 // them as game.bmp, countdown.bmp, main.bmp, options.bmp and credits.bmp into a folder: drawing changes can
-// then be checked pixel for pixel against an earlier build with cmp.
+// then be checked pixel for pixel against an earlier build with cmp. With --finish it plays a replay
+// through at once and saves its finished screen, with the key F held, as F2 would save it: the browser's
+// screen of the same game is checked against it.
 // Usage: tapfall_framebench [frames] [asset directory]
 //        tapfall_framebench --save FOLDER [asset directory]
+//        tapfall_framebench --finish REPLAY BMP [asset directory]
 #include <SDL.h>
 #include <SDL_opengl.h>
 #include <time.h>
@@ -25,11 +28,14 @@
 #include "app/screenshot.h"
 #include "app/startup.h"
 #include "input/control_scheme.h"
+#include "input/replay_feed.h"
 #include "model/clock.h"
 #include "model/random_source.h"
+#include "persist/replay_file.h"
 #include "render/game_screen.h"
 #include "render/menu_screens.h"
 #include "render/screen.h"
+#include "rules/actions.h"
 #include "rules/session.h"
 
 namespace {
@@ -165,20 +171,42 @@ void save_screens(const std::string& folder) {
     set_random_source(nullptr);
 }
 
+// The replay's keys handed over in one go: its times, not the clock, make the result.
+void save_finish(const std::string& replay_path, const std::string& bmp) {
+    const ReplayRead read = read_replay(replay_path);
+    if (!read.replay) fatal_error(read.error);
+    Screen screen;
+    Session session;
+    ReplayFeed feed(session, read.replay->settings, read.replay->recording, read.replay->result);
+    start_play(session, 0);
+    const uint32_t end = read.replay->recording.keys.empty() ? 0 : read.replay->recording.keys.back().at;
+    feed.feed(session, end);
+    if (!session.game.finished || feed.diverged_at(session, end))
+        fatal_error(replay_path + ": the game does not finish as recorded");
+    screen.draw(game_view(
+        session, [](KeyCode key) { return key == 'f'; }, end));
+    save_frame(bmp);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Clock::time_point entered = Clock::now();
-    const bool save = argc > 2 && std::string(argv[1]) == "--save";
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int paths = mode == "--save" ? 1 : mode == "--finish" ? 2 : 0;
+    if (argc < 2 + paths) fatal_error("Missing arguments to " + mode);
     // Made absolute before the program enters the asset folder.
-    const std::string folder = save ? std::filesystem::absolute(argv[2]).string() : "";
-    const int frames = argc > 1 && !save ? std::max(1, std::atoi(argv[1])) : 500;
-    const char* assets = argc > 2 + save ? argv[2 + save] : TAPFALL_BIN_DIR;
+    std::vector<std::string> absolute;
+    for (int i = 0; i < paths; ++i) absolute.push_back(std::filesystem::absolute(argv[2 + i]).string());
+    const int frames = argc > 1 && !paths ? std::max(1, std::atoi(argv[1])) : 500;
+    const char* assets = argc > 2 + paths ? argv[2 + paths] : TAPFALL_BIN_DIR;
     if (chdir(assets) != 0) fatal_error(std::string("Couldn't enter ") + assets);
 
     init_everything();
     try {
-        save ? save_screens(folder) : run(frames, entered);
+        if (mode == "--save") save_screens(absolute[0]);
+        else if (mode == "--finish") save_finish(absolute[0], absolute[1]);
+        else run(frames, entered);
     } catch (const LoadError& error) {
         fatal_error(error.what());
     }
