@@ -51,6 +51,8 @@ void read_the_back_buffer() {}
 // changed, in some browsers), so that keys are still read.
 // clang-format off
 EM_JS(void, next_animation_frame, (), {
+    // The page learns when the game's first frame stands on the canvas.
+    if (Module["onFirstFrame"]) { Module["onFirstFrame"](); Module["onFirstFrame"] = null; }
     Asyncify.handleSleep(function(wake_up) {
         var woken = false;
         function wake() { if (!woken) { woken = true; wake_up(); } }

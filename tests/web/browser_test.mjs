@@ -1,6 +1,6 @@
 // The browser build played in headless Chromium over the DevTools protocol: the page loads and
 // shows the main menu and the credits as the desktop draws them, every key of the game reaches it
-// as the desktop's SDL names it, a 40-lines game of I pieces is played to its finish and kept (record, replay, screenshot) in the browser's store, and the
+// as the desktop's SDL names it, a 40-lines game of I pieces is played, heard, to its finish and kept (record, replay, screenshot) in the browser's store, and the
 // settings saved from the options survive a reload. The game's replay, chosen as a file, plays to
 // the same finish, whose screen, saved with a column's key held, is left for the desktop to check.
 //   node --experimental-websocket tests/web/browser_test.mjs WEB_FOLDER DESKTOP_SCREENS OUT
@@ -14,7 +14,9 @@ import path from "node:path";
 
 const [webFolder, desktopScreens, out] = process.argv.slice(2);
 const PLAYER = "/data/tapfall";  // the player's folder, which the page keeps in IndexedDB
-const READY = "document.getElementById('status').textContent === '' && typeof Module.FS !== 'undefined'";
+// The game's first frame stands on the canvas.
+const READY = "performance.getEntriesByName('first frame').length > 0";
+const readyAt = async () => Math.round(await evaluate("performance.getEntriesByName('first frame')[0].startTime"));
 let failures = 0;
 const check = (ok, what) => {
   console.log(`${ok ? "ok" : "FAILED"}: ${what}`);
@@ -75,6 +77,11 @@ const until = async (expression, ms = 20000) => {
   for (const end = Date.now() + ms; Date.now() < end; await sleep(50)) if (await evaluate(expression)) return true;
   return false;
 };
+// Every sound the page starts is counted.
+await page("Page.enable");
+await page("Page.addScriptToEvaluateOnNewDocument", { source: `window.sounds = 0;
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...times) { ++window.sounds; return start.apply(this, times); };` });
 await page("Emulation.setDeviceMetricsOverride", { width: 800, height: 600, deviceScaleFactor: 1, mobile: false });
 
 // Keys as a browser reports them: the key, and the key code Emscripten's SDL maps to its own.
@@ -107,7 +114,7 @@ try {
   await page("Page.navigate", { url: address });
   check(await until(READY), "the page is ready");
   // The page's own clock starts as the browser starts to open it.
-  console.log(`ready to play ${Math.round(await evaluate("performance.now()"))} ms after opening`);
+  console.log(`ready to play ${await readyAt()} ms after opening`);
   await sleep(500);
   await press("ArrowDown");
   await sleep(300);
@@ -126,14 +133,16 @@ try {
     Module.FS.syncfs(false, done); })`);
   await page("Page.reload");
   check(await until(READY), "the page is ready again");
-  console.log(`ready to play ${Math.round(await evaluate("performance.now()"))} ms after opening it again`);
+  console.log(`ready to play ${await readyAt()} ms after opening it again`);
   await press("Enter");
   await sleep(3500);  // the countdown
+  check(await evaluate("window.sounds") === 5, "the game's start, the countdown's three beats and its end are heard");
   for (const key of GAME_KEYS) await press(key, "Backspace");
   // How long the game's frames take, over the game.
   await page("Tracing.start", { categories: "devtools.timeline", transferMode: "ReportEvents" });
   for (let pass = 0; pass < 10; ++pass) await press(..."qwertyuiop");
   await sleep(500);
+  check(await evaluate("window.sounds") > 5 + 100, "the hundred drops are heard");
   await new Promise((resolve) => (traced.complete = resolve, page("Tracing.end")));
   // The game's frames, each run in an animation frame of the page: how long each takes.
   const frames = traced.filter((e) => e.name === "FireAnimationFrame" && e.dur).map((e) => e.dur / 1000).sort((a, b) => a - b);
