@@ -11,6 +11,8 @@
 
 // Which keys are down now, indexed by key code; `size` gets the table's length.
 const Uint8* keyboard_state(int* size);
+// Before the window opens: its icon, which a page does not have.
+void show_window_icon();
 // Called once the window exists: losing it, or the display, ends the game through fatal_error.
 void watch_the_window();
 // Whatever disabled key presses before a game, play needs them.

@@ -6,6 +6,7 @@
 
 #include "app/fatal.h"
 #include "app/platform.h"
+#include "render/asset_files.h"
 
 namespace {
 
@@ -17,6 +18,16 @@ int on_x_connection_lost(Display*) { fatal_error("Lost the connection to the dis
 }  // namespace
 
 const Uint8* keyboard_state(int* size) { return SDL_GetKeyState(size); }
+
+void show_window_icon() {
+    // The icon is a nicety: without it the window still opens.
+    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile(asset_files::WINDOW_ICON, "rb"), 1);
+    if (icon) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    SDL_ClearError();
+}
 
 void watch_the_window() {
     // Set over the handlers SDL installed while making the window.

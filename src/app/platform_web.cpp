@@ -34,6 +34,7 @@ KeyCode key_code_of(const SDL_keysym& key) {
     return key.sym;
 }
 
+void show_window_icon() {}
 // A page cannot lose its canvas, and its key presses are never turned off.
 void watch_the_window() {}
 void enable_key_presses() {}

@@ -13,7 +13,6 @@
 #include "app/fatal.h"
 #include "app/platform.h"
 #include "model/clock.h"
-#include "render/asset_files.h"
 #include "render/layout.h"
 #include "render/version.h"
 
@@ -47,13 +46,7 @@ std::string running_executable() {
 }
 
 void init_window() {
-    // The icon is a nicety: without it the window still opens.
-    SDL_Surface* icon = SDL_LoadBMP_RW(SDL_RWFromFile(asset_files::WINDOW_ICON, "rb"), 1);
-    if (icon) {
-        SDL_WM_SetIcon(icon, nullptr);
-        SDL_FreeSurface(icon);
-    }
-    SDL_ClearError();
+    show_window_icon();
     if (!SDL_SetVideoMode(layout::WINDOW_WIDTH, layout::WINDOW_HEIGHT, WINDOW_BPP, SDL_OPENGL))
         fatal_error("Couldn't set video mode", SDL_GetError());
     watch_the_window();

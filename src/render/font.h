@@ -8,7 +8,10 @@
 #include <SDL.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "render/pixels.h"
 
 class Font {
 public:
@@ -18,8 +21,8 @@ public:
     Font(Font&&) noexcept;
     Font& operator=(Font&&) noexcept;
 
-    // A surface for the caller to free; nullptr for an empty line.
-    SDL_Surface* render(const std::string& text, const SDL_Color& color) const;
+    // Nothing for an empty line.
+    std::optional<Pixels> render(const std::string& text, const SDL_Color& color) const;
 
 private:
     struct Face;

@@ -19,7 +19,11 @@ Font::~Font() = default;
 Font::Font(Font&&) noexcept = default;
 Font& Font::operator=(Font&&) noexcept = default;
 
-SDL_Surface* Font::render(const std::string& text, const SDL_Color& color) const {
+std::optional<Pixels> Font::render(const std::string& text, const SDL_Color& color) const {
     // SDL_ttf gives no surface for an empty line.
-    return text.empty() ? nullptr : TTF_RenderText_Blended(face_->font, text.c_str(), color);
+    SDL_Surface* rendered = text.empty() ? nullptr : TTF_RenderText_Blended(face_->font, text.c_str(), color);
+    if (rendered == nullptr) return std::nullopt;
+    std::optional<Pixels> picture = pixels_of(*rendered);
+    SDL_FreeSurface(rendered);
+    return picture;
 }

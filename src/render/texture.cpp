@@ -1,11 +1,10 @@
 #include "render/texture.h"
 
-#include <SDL_image.h>
 #include <SDL_opengl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
+#include <vector>
 
 #include "render/texture_layout.h"
 
@@ -20,80 +19,33 @@ int pad(int n) {
     return result;
 }
 
-namespace {
+Texture::Texture(const char* path) : Texture(load_pixels(path), false) {}
 
-// Where a channel sits in a pixel, from its mask, found once a picture; no mask means the picture
-// has no such channel, which reads as full.
-struct Channel {
-    explicit Channel(Uint32 bits) : mask(bits) {
-        while (mask != 0 && (mask >> shift & 1) == 0) ++shift;
-    }
-    Uint8 of(Uint32 pixel) const { return mask == 0 ? 255 : Uint8((pixel & mask) >> shift); }
-    Uint32 mask;
-    int shift = 0;
-};
+Texture::Texture(const Pixels& picture, bool smooth)
+    : width_(picture.width),
+      height_(picture.height),
+      tex_width_(pad(picture.width)),
+      tex_height_(pad(picture.height)),
+      opaque_(picture.channels == 3) {
+    // The picture in the texture's bottom-left corner: OpenGL counts rows from the bottom.
+    const size_t row_bytes = size_t(width_ * picture.channels),
+                 padded_row_bytes = size_t(tex_width_ * picture.channels);
+    std::vector<Uint8> padded(padded_row_bytes * size_t(tex_height_));
+    for (int row = 0; row < height_; ++row)
+        std::copy_n(picture.bytes.begin() + std::ptrdiff_t(row * row_bytes), row_bytes,
+                    padded.begin() + std::ptrdiff_t(size_t(height_ - 1 - row) * padded_row_bytes));
 
-}  // namespace
-
-bool flip_rows_into(SDL_Surface* src, SDL_Surface* dst) {
-    // Copied pixel by pixel rather than blitted: a blit would blend the source's alpha.
-    if (dst == nullptr) return false;
-    const SDL_PixelFormat& format = *src->format;
-    const int in_bytes = format.BytesPerPixel, out_bytes = dst->format->BytesPerPixel;
-    const Channel red(format.Rmask), green(format.Gmask), blue(format.Bmask), alpha(format.Amask);
-    for (int row = 0; row < src->h; ++row) {
-        const Uint8* in = static_cast<const Uint8*>(src->pixels) + row * src->pitch;
-        Uint8* out = static_cast<Uint8*>(dst->pixels) + (src->h - 1 - row) * dst->pitch;
-        for (int x = 0; x < src->w; ++x, in += in_bytes, out += out_bytes) {
-            Uint32 pixel = 0;
-            std::memcpy(&pixel, in, size_t(in_bytes));
-            const Uint8 rgba[4] = {red.of(pixel), green.of(pixel), blue.of(pixel), alpha.of(pixel)};
-            std::memcpy(out, rgba, size_t(std::min(out_bytes, 4)));
-        }
-    }
-    return true;
-}
-
-Texture::Texture(const char* path) {
-    SDL_Surface* loaded = IMG_Load(path);
-    if (loaded == nullptr) throw LoadError(std::string("Couldn't load image file: ") + path);
-    const char* failure = upload(loaded, false);
-    SDL_FreeSurface(loaded);
-    if (failure) throw LoadError(failure + std::string(path));
-}
-
-Texture::Texture(SDL_Surface* picture, bool smooth) { upload(picture, smooth); }
-
-const char* Texture::upload(SDL_Surface* picture, bool smooth) {
-    SDL_Surface* padded = create_gl_surface(pad(picture->w), pad(picture->h), picture->format->BitsPerPixel);
-    const auto fail = [padded](const char* why) {
-        if (padded) SDL_FreeSurface(padded);
-        return why;
-    };
-    if (!flip_rows_into(picture, padded)) return fail("Couldn't pad image file: ");
-    const int bytes_per_pixel = padded->format->BytesPerPixel;
-    const GLenum format = gl_format_for(bytes_per_pixel);
-    if (format == 0) return fail("Unrecognized image file format for ");
-    const int alignment = unpack_alignment(padded->w * bytes_per_pixel, padded->pitch);
-    if (alignment == 0) return fail("Couldn't pad image file: ");
-
+    const GLenum format = opaque_ ? GL_RGB : GL_RGBA;
     glGenTextures(1, &id_);
     glBindTexture(GL_TEXTURE_2D, id_);
     GLint previous_alignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &previous_alignment);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), padded->w, padded->h, 0, format, GL_UNSIGNED_BYTE, padded->pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GLint(format), tex_width_, tex_height_, 0, format, GL_UNSIGNED_BYTE, padded.data());
     glPixelStorei(GL_UNPACK_ALIGNMENT, previous_alignment);
     const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    width_ = picture->w;
-    height_ = picture->h;
-    tex_width_ = padded->w;
-    tex_height_ = padded->h;
-    opaque_ = format == GL_RGB;
-    SDL_FreeSurface(padded);
-    return nullptr;
 }
 
 Texture::~Texture() {

@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "render/pixels.h"
+
 // An asset that could not be loaded; the message names it, and the cause is what the library
 // said of it (SDL_image's, SDL_ttf's and SDL's are all SDL's error), when it said anything.
 struct LoadError : std::runtime_error {
@@ -18,17 +20,14 @@ struct LoadError : std::runtime_error {
 
 // The smallest power of two not less than n; 1 below 2.
 int pad(int n);
-// Copies src into the top-left corner of dst with its rows in reverse order.
-bool flip_rows_into(SDL_Surface* src, SDL_Surface* dst);
 
 class Texture {
 public:
     Texture() = default;
     // Loads the image or throws a LoadError naming the path.
     explicit Texture(const char* path);
-    // The picture as it is, smoothed when scaled or sampled pixel-exact; no texture at all (and
-    // nothing drawn) when OpenGL cannot take it.
-    Texture(SDL_Surface* picture, bool smooth);
+    // The picture as it is, smoothed when scaled or sampled pixel-exact.
+    Texture(const Pixels& picture, bool smooth);
     ~Texture();
     Texture(Texture&& other) noexcept;
     Texture& operator=(Texture&& other) noexcept;
@@ -45,9 +44,6 @@ public:
     void draw(float x, float y) const;
 
 private:
-    // Why the picture could not be made a texture; nullptr when it was.
-    const char* upload(SDL_Surface* picture, bool smooth);
-
     unsigned id_ = 0;
     int width_ = 0;
     int height_ = 0;
