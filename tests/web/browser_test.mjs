@@ -183,7 +183,25 @@ try {
   fs.copyFileSync(chosen, path.join(out, "finish.replay"));
   fs.writeFileSync(path.join(out, "finish.bmp"), Buffer.from(await evaluate(`Array.from(Module.FS.readFile("${PLAYER}/" + ${shot}))`)));
   await press("Escape");
-  check(await until("getComputedStyle(document.getElementById('again')).display !== 'none'", 10000), "leaving it offers to play again");
+  check(await until("getComputedStyle(document.getElementById('again')).display !== 'none' && statusLine.textContent === 'Tapfall has ended.'", 10000),
+    "leaving it offers to play again: " + await evaluate("statusLine.textContent"));
+
+  // A replay of the same name that the game cannot read is kept beside the player's, not over
+  // it, and the page says what is wrong with it.
+  const text = fs.readFileSync(chosen, "utf8");
+  fs.appendFileSync(chosen, "press=\n");
+  const again = await page("Runtime.evaluate", { expression: "document.getElementById('replay')" });
+  await page("DOM.setFileInputFiles", { objectId: again.result.objectId, files: [chosen] });
+  const second = replay.replace(".replay", "_2.replay");
+  check(await until(`location.search === "?replay=${encodeURIComponent(second)}" && statusLine.textContent.startsWith("tapfall: ${PLAYER}/${second}:")`),
+    "a broken replay is kept apart and said to be broken: " + await evaluate("statusLine.textContent"));
+  check(await evaluate(`Module.FS.readFile("${PLAYER}/${replay}", { encoding: "utf8" })`) === text, "the player's replay is as it was");
+  // Nor is any other file of the player's taken over.
+  const notReplay = path.join(profile, "TapFall-records.csv");
+  fs.writeFileSync(notReplay, "nothing\n");
+  await page("DOM.setFileInputFiles", { objectId: (await page("Runtime.evaluate", { expression: "document.getElementById('replay')" })).result.objectId, files: [notReplay] });
+  check(await until(`statusLine.textContent.endsWith("is not a replay: its name does not end in .replay") && Module.FS.readFile("${PLAYER}/TapFall-records.csv", { encoding: "utf8" }) === ${JSON.stringify(records)}`),
+    "a file that is not a replay is not taken");
 } finally {
   if (chromium.exitCode === null) process.kill(-chromium.pid);
   await chromiumEnded;
