@@ -1,8 +1,10 @@
 // The browser build played in headless Chromium over the DevTools protocol: the page loads and
-// shows the main menu and the credits as the desktop draws them, every key of the game reaches it
-// as the desktop's SDL names it, a 40-lines game of I pieces is played, heard, to its finish and kept (record, replay, screenshot) in the browser's store, and the
-// settings saved from the options survive a reload. The game's replay, chosen as a file, plays to
-// the same finish, whose screen, saved with a column's key held, is left for the desktop to check.
+// shows the main menu and the credits as the desktop draws them; every key of the game reaches it
+// as the desktop's SDL names it; a 40-lines game of I pieces is played, heard, to its finish and
+// kept (record, replay, screenshot) in the browser's store; the settings saved from the options
+// survive a reload. The game's replay, chosen as a file, plays to the same finish, whose screen,
+// saved with a column's key held, is left for the desktop to check; a broken one is kept apart and
+// said to be broken, and no other file is taken for a replay.
 //   node --experimental-websocket tests/web/browser_test.mjs WEB_FOLDER DESKTOP_SCREENS OUT
 // WEB_FOLDER is tools/build-web's output, DESKTOP_SCREENS what `tapfall_framebench --save` wrote;
 // the replay and that screen are written to OUT as finish.replay and finish.bmp.
