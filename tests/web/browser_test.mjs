@@ -10,7 +10,6 @@
 // the replay and that screen are written to OUT as finish.replay and finish.bmp.
 import { spawn } from "node:child_process";
 import fs from "node:fs";
-import http from "node:http";
 import os from "node:os";
 import path from "node:path";
 
@@ -27,17 +26,11 @@ const check = (ok, what) => {
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // The page's folder, served on a port of the loopback interface.
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
-const server = http.createServer((request, response) => {
-  const asked = path.join(webFolder, path.normalize(new URL(request.url, "http://x").pathname));
-  const file = asked.endsWith("/") ? asked + "index.html" : asked;
-  fs.readFile(file, (error, data) => {
-    response.writeHead(error ? 404 : 200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
-    response.end(error ? "" : data);
-  });
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
+const server = spawn("python3", ["-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", webFolder]);
+const address = await new Promise((resolve) => server.stdout.on("data", (data) => {
+  const found = String(data).match(/port (\d+)/);
+  if (found) resolve(`http://127.0.0.1:${found[1]}/`);
+}));
 
 // Chromium with a profile of its own, and one page driven through the browser's DevTools socket.
 const profile = fs.mkdtempSync(path.join(os.tmpdir(), "tapfall-chromium-"));
@@ -75,6 +68,12 @@ const { sessionId } = await send("Target.attachToTarget", { targetId, flatten: t
 const page = (method, params) => send(method, params, sessionId);
 const evaluate = async (expression) =>
   (await page("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
+// A file of the player's folder, as text; the names in it.
+const playerFile = (name) => evaluate(`Module.FS.readFile("${PLAYER}/" + ${name}, { encoding: "utf8" })`);
+const playerFiles = `Module.FS.readdir("${PLAYER}")`;
+// A file chosen in the page's "Watch a replay".
+const choose = async (file) => page("DOM.setFileInputFiles", { files: [file],
+  objectId: (await page("Runtime.evaluate", { expression: "document.getElementById('replay')" })).result.objectId });
 const until = async (expression, ms = 20000) => {
   for (const end = Date.now() + ms; Date.now() < end; await sleep(50)) if (await evaluate(expression)) return true;
   return false;
@@ -150,37 +149,36 @@ try {
   const frames = traced.filter((e) => e.name === "FireAnimationFrame" && e.dur).map((e) => e.dur / 1000).sort((a, b) => a - b);
   const at = (share) => frames[Math.min(frames.length - 1, Math.floor(share * frames.length))].toFixed(2);
   console.log(`frames: ${frames.length}, median ${at(0.5)} ms, 99th percentile ${at(0.99)} ms, longest ${at(1)} ms`);
-  check(await until(`Module.FS.readdir("${PLAYER}").some((name) => name.endsWith(".replay"))`, 10000), "the finished game's replay is kept");
-  const replayText = await evaluate(`Module.FS.readFile("${PLAYER}/" + Module.FS.readdir("${PLAYER}").find((name) => name.endsWith(".replay")), { encoding: "utf8" })`);
-  const codes = new Set(replayText.match(/^press=\d+ \d+$/gm).map((line) => Number(line.split(" ")[1])));
+  const replayName = `${playerFiles}.find((name) => name.endsWith(".replay"))`;
+  check(await until(replayName, 10000), "the finished game's replay is kept");
+  const replay = await evaluate(replayName), text = await playerFile(`"${replay}"`);
+  const codes = new Set(text.match(/^press=\d+ \d+$/gm).map((line) => Number(line.split(" ")[1])));
   check(codes.size === GAME_KEYS.length + 1 && [...GAME_KEYS, "\b"].every((key) => codes.has(key.charCodeAt(0))),
     "every key reaches the game as the desktop's: " + [...codes].join(" "));
-  const records = await evaluate(`Module.FS.readFile("${PLAYER}/TapFall-records.csv", { encoding: "utf8" })`);
+  const records = await playerFile(`"TapFall-records.csv"`);
   check(/\n\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,40Lines,40-Key,I-Cheat,[^,]+,FALSE,TRUE,[\d.]+,[\d.]+,100,40,141,/.test(records), "the record line: " + records.split("\n")[1]);
-  check(await until(`Module.FS.readdir("${PLAYER}").some((name) => /_40-Key_40Lines_\\d+_\\d{3}s\\.bmp$/.test(name))`, 5000), "the finished screen is saved");
+  check(await until(`${playerFiles}.some((name) => /_40-Key_40Lines_\\d+_\\d{3}s\\.bmp$/.test(name))`, 5000), "the finished screen is saved");
 
   // The options: the game mode stepped on to 2 Minutes, and "Save Settings", two lines up; the
   // page keeps the file over a reload, and the game reads it back.
   await press("Escape", "ArrowDown", "Enter", "Enter", "ArrowUp", "ArrowUp", "Enter");
-  const saved = "new Promise((done) => setTimeout(() => done(Module.FS.readFile('" + PLAYER + "/TapFall.ini', { encoding: 'utf8' })), 1500))";
-  check((await evaluate(saved)).includes("\nGameMode=2Minutes\n"), "the settings are saved");
+  const saved = async () => (await sleep(1500), playerFile(`"TapFall.ini"`));
+  check((await saved()).includes("\nGameMode=2Minutes\n"), "the settings are saved");
   await page("Page.reload");
   check(await until(READY), "the page is ready after a reload");
-  check((await evaluate(saved)).includes("\nGameMode=2Minutes\nHoldAllowed=TRUE\n"), "the saved settings survive a reload");
+  check((await saved()).includes("\nGameMode=2Minutes\nHoldAllowed=TRUE\n"), "the saved settings survive a reload");
 
   // The game's replay, chosen as a file, plays to the same finish; Escape leaves it, and the page
   // offers to play again.
-  const replay = await evaluate(`Module.FS.readdir("${PLAYER}").find((name) => name.endsWith(".replay"))`);
-  const input = await page("Runtime.evaluate", { expression: "document.getElementById('replay')" });
   const chosen = path.join(profile, replay);
-  fs.writeFileSync(chosen, await evaluate(`Module.FS.readFile("${PLAYER}/${replay}", { encoding: "utf8" })`));
-  await page("DOM.setFileInputFiles", { objectId: input.result.objectId, files: [chosen] });
+  fs.writeFileSync(chosen, text);
+  await choose(chosen);
   check(await until(`location.search === "?replay=${encodeURIComponent(replay)}" && ${READY}`), "the chosen replay opens");
   await sleep(3000 + 1000 * Number(records.split("\n")[1].split(",")[7]) + 2000);  // the countdown, the game, and more
   await page("Page.bringToFront");
   await evaluate("document.activeElement.blur(), canvas.focus()");
   await hold("f"), await press("F2"), await hold("f", "keyUp");
-  const shot = `Module.FS.readdir("${PLAYER}").filter((name) => name.startsWith("${replay.replace(".replay", "_")}"))[0]`;
+  const shot = `${playerFiles}.filter((name) => name.startsWith("${replay.replace(".replay", "_")}"))[0]`;
   check(await until(shot, 5000), "the replay reaches the same finish, and its screen is saved beside it");
   fs.copyFileSync(chosen, path.join(out, "finish.replay"));
   fs.writeFileSync(path.join(out, "finish.bmp"), Buffer.from(await evaluate(`Array.from(Module.FS.readFile("${PLAYER}/" + ${shot}))`)));
@@ -190,24 +188,22 @@ try {
 
   // A replay of the same name that the game cannot read is kept beside the player's, not over
   // it, and the page says what is wrong with it.
-  const text = fs.readFileSync(chosen, "utf8");
   fs.appendFileSync(chosen, "press=\n");
-  const again = await page("Runtime.evaluate", { expression: "document.getElementById('replay')" });
-  await page("DOM.setFileInputFiles", { objectId: again.result.objectId, files: [chosen] });
+  await choose(chosen);
   const second = replay.replace(".replay", "_2.replay");
   check(await until(`location.search === "?replay=${encodeURIComponent(second)}" && statusLine.textContent.startsWith("tapfall: ${PLAYER}/${second}:")`),
     "a broken replay is kept apart and said to be broken: " + await evaluate("statusLine.textContent"));
-  check(await evaluate(`Module.FS.readFile("${PLAYER}/${replay}", { encoding: "utf8" })`) === text, "the player's replay is as it was");
+  check((await playerFile(`"${replay}"`)) === text, "the player's replay is as it was");
   // Nor is any other file of the player's taken over.
   const notReplay = path.join(profile, "TapFall-records.csv");
   fs.writeFileSync(notReplay, "nothing\n");
-  await page("DOM.setFileInputFiles", { objectId: (await page("Runtime.evaluate", { expression: "document.getElementById('replay')" })).result.objectId, files: [notReplay] });
+  await choose(notReplay);
   check(await until(`statusLine.textContent.endsWith("is not a replay: its name does not end in .replay") && Module.FS.readFile("${PLAYER}/TapFall-records.csv", { encoding: "utf8" }) === ${JSON.stringify(records)}`),
     "a file that is not a replay is not taken");
 } finally {
   if (chromium.exitCode === null) process.kill(-chromium.pid);
   await chromiumEnded;
-  server.close();
+  server.kill();
   fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
 }
 console.log(failures ? `${failures} failed` : "all passed");
