@@ -62,12 +62,14 @@ TEST_F(Assets, PicturesHaveTheirSizesAndDepths) {
     }
 }
 
-// Every pair of characters, where glyphs reach into each other, and a line of them all.
+// Every character alone, every pair, where glyphs reach into each other, and a line of them all.
 TEST_F(Assets, GlyphSheetsSetEveryLineAsSDLTTFDoes) {
     ASSERT_EQ(0, TTF_Init());
     std::vector<std::string> lines(1);
-    for (char a = GlyphSheet::FIRST; a <= GlyphSheet::LAST; lines[0] += a++)
+    for (char a = GlyphSheet::FIRST; a <= GlyphSheet::LAST; lines[0] += a++) {
+        lines.push_back({a});
         for (char b = GlyphSheet::FIRST; b <= GlyphSheet::LAST; ++b) lines.push_back({a, b});
+    }
     for (int points : asset_files::FONT_POINTS) {
         TTF_Font* font = TTF_OpenFont(ASSET_FONT_PATH, points);
         std::ifstream in(fresh / "web" / asset_files::glyph_sheet_file(points), std::ios::binary);

@@ -40,7 +40,7 @@ TEST(RecordsFile, AFinishedGameIsOneLineAddedWholeOrNotAtAllThatReadsBackAsItsel
     EXPECT_EQ(TWO, record_line(parse_record(OLD_TWO).value()));
     // A line that is not whole, or that something changed, is no record.
     for (const std::string& line :
-         {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11),
+         {FORTY.substr(0, 80), FORTY + ",", "2026-12-07T" + FORTY.substr(11), "X" + FORTY.substr(1),
           OLD_TWO.substr(0, OLD_TWO.size() - 1) + "1",  // keys per piece
           "2026-12-07 14:05:09,Endless" + FORTY.substr(27),
           "2026-12-07 14:05:09,40Lines,40-Key,Mystery," + FORTY.substr(43), OLD_TWO + ",TRUE",

@@ -31,5 +31,13 @@ TEST(Placement, EachSystemPutsItsOwnColumnUnderTheKey) {
         EXPECT_EQ(c.axes, axes) << c.system;
         EXPECT_EQ(c.offsets, offsets) << c.system;
     }
+    // Widths and heights, whatever the system.
+    std::string sizes;
+    for (int type = 0; type < PIECE_TYPES; ++type)
+        for (int turn = 0; turn < 4; ++turn) {
+            const PieceMask mask = piece_mask(placement_systems()[0], {type, Orientation(turn)});
+            sizes += std::to_string(mask.width()) + std::to_string(mask.height()) + (turn == 3 ? " " : ",");
+        }
+    EXPECT_EQ("41,14,14,41 22,22,22,22 32,23,23,32 32,23,23,32 32,23,23,32 32,23,23,32 32,23,23,32 ", sizes);
     EXPECT_EQ(0, piece_mask(placement_systems()[0], {NO_PIECE, Orientation::Up}).width());
 }
